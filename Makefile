@@ -1,0 +1,33 @@
+# make demo: install what is missing, build, run the program against a simulated instrument.
+# make test: install what is missing, build, run the whole test suite.
+BUILD ?= build
+TOOLCHAINS := $(CURDIR)/cmake
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build test demo format bench
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=$(TOOLCHAINS)/mingw-i686-win32.cmake >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS) -- --no-print-directory -s
+	@cmake -S . -B $(BUILD)/test -DCMAKE_BUILD_TYPE=Release -DZR7_TESTS=ON \
+	  -DZR7_SHIPPED_DIR=$(abspath $(BUILD))/bin \
+	  -DCMAKE_TOOLCHAIN_FILE=$(TOOLCHAINS)/mingw-i686-posix.cmake >/dev/null
+	@cmake --build $(BUILD)/test -j$(JOBS) -- --no-print-directory -s
+
+test: build
+	@JOBS=$(JOBS) scripts/run-tests.sh $(BUILD)/test
+
+demo: build
+	@scripts/demo.sh $(BUILD)
+
+bench: build
+	@scripts/bench.sh $(BUILD)
+
+format:
+	@clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,0 +1,9 @@
+#!/bin/sh
+# Runs the whole suite of a test tree under a virtual display.
+set -e
+tree=$(realpath "$1")
+scripts/wine-prefix.sh "$tree/wineprefix"
+# A wineserver started without this display would keep windows off the X screen.
+WINEPREFIX="$tree/wineprefix" wineserver -k 2>/dev/null || true
+cd "$tree"
+exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j"${JOBS:-2}"
