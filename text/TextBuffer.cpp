@@ -52,7 +52,7 @@ TextBuffer& TextBuffer::Reserve(int32_t n) {
 
 TextBuffer& TextBuffer::AppendBytes(const void* bytes, int32_t n) {
     Reserve(n + 1);
-    if (begin == nullptr || Length() + n + 1 > capacity) {
+    if (begin == nullptr || Length() + n + 1 >= capacity) {
         RaiseError(ErrorNoStorage);
         return *this;
     }

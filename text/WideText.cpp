@@ -51,7 +51,7 @@ WideText& WideText::AppendUnits(const wchar_t* units, int32_t n) {
     if (units == nullptr || n <= 0)
         return *this;
     Reserve(n + 1);
-    if (begin == nullptr || Length() + n + 1 > capacity)
+    if (begin == nullptr || Length() + n + 1 >= capacity)
         return *this;
     std::memmove(end, units, static_cast<size_t>(n) * sizeof(wchar_t));
     end += n;
@@ -64,7 +64,7 @@ WideText& WideText::Append(const char* text) {
         return *this;
     const int32_t n = static_cast<int32_t>(std::strlen(text));
     Reserve(n + 1);
-    if (begin == nullptr || Length() + n + 1 > capacity)
+    if (begin == nullptr || Length() + n + 1 >= capacity)
         return *this;
     for (const unsigned char* byte = reinterpret_cast<const unsigned char*>(text); *byte; ++byte)
         *end++ = static_cast<wchar_t>(*byte);
