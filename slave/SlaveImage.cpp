@@ -3,9 +3,13 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <new>
 
 #include "slave/ImageCheck.h"
+#include "slave/SlaveDownload.h"
 #include "slave/SlaveErrorLog.h"
+#include "slave/SlavePacing.h"
+#include "twin/TWin.h"
 
 namespace {
 [[noreturn]] void FailImage(const char* text) {
@@ -40,5 +44,25 @@ unsigned char* LoadSlaveImage(unsigned char* buffer, const int32_t& capacity, co
     FailImage("Image is the wrong size.");
 }
 
-// The download is not built yet: the road fails without touching the board.
+UpgradeResult RunSlaveDownload(const char* path, TWin& window) {
+    UpgradeResult result = Failed;
+    window.SetText("Flash Update...", 1);
+    RecordSlave("slave-progress", "Flash Update...");
+    unsigned char* buffer = nullptr;
+    try {
+        buffer = new (std::nothrow) unsigned char[ImageBufferSize];
+        if (buffer == nullptr)
+            FailImage("new char [] (memory allocator) returned NULL.");
+        const int32_t capacity = ImageBufferSize;
+        DownloadToSlave(LoadSlaveImage(buffer, capacity, path), window);
+        result = Success;
+    } catch (const char* failure) {
+        slaveErrorLog.AddMessage(failure);
+        slaveErrorLog.ShowIn(window);
+    }
+    delete[] buffer;
+    return result;
+}
+
+// The download is not wired to the upgrade disk yet: the road fails without touching the board.
 UpgradeResult UpgradeSlave(TWin&) { return Failed; }
