@@ -1,7 +1,8 @@
 #include "text/TextBuffer.h"
 
+#include "text/TextAllocator.h"
+
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -19,7 +20,7 @@ TextBuffer::TextBuffer(const char* text) : TextBuffer() { Append(text); }
 TextBuffer::~TextBuffer() { Clear(); }
 
 TextBuffer& TextBuffer::Clear() {
-    std::free(begin);
+    TextFree(begin);
     begin = end = cursor = nullptr;
     errorFlags = 0;
     capacity = 0;
@@ -31,7 +32,7 @@ TextBuffer& TextBuffer::Reserve(int32_t n) {
     if (needed < capacity)
         return *this;
     const int32_t newCapacity = growStep * (needed / growStep + 1);
-    char* block = static_cast<char*>(std::malloc(static_cast<size_t>(newCapacity)));
+    char* block = static_cast<char*>(TextAlloc(static_cast<size_t>(newCapacity)));
     if (block == nullptr) {
         RaiseError(ErrorNoMemory);
         return *this;
@@ -42,7 +43,7 @@ TextBuffer& TextBuffer::Reserve(int32_t n) {
         std::memcpy(block, begin, static_cast<size_t>(Length()));
         end = block + Length();
         cursor = block + CursorPos();
-        std::free(begin);
+        TextFree(begin);
     }
     begin = block;
     capacity = newCapacity;
@@ -51,7 +52,7 @@ TextBuffer& TextBuffer::Reserve(int32_t n) {
 
 TextBuffer& TextBuffer::AppendBytes(const void* bytes, int32_t n) {
     Reserve(n + 1);
-    if (begin == nullptr || Length() + n + 1 > capacity) {
+    if (begin == nullptr || Length() + n + 1 >= capacity) {
         RaiseError(ErrorNoStorage);
         return *this;
     }

@@ -1,6 +1,7 @@
 #include "text/WideText.h"
 
-#include <cstdlib>
+#include "text/TextAllocator.h"
+
 #include <cstring>
 #include <cwchar>
 
@@ -14,8 +15,8 @@ WideText::WideText(const WideText& other) : WideText() { AppendUnits(other.begin
 WideText::~WideText() { Clear(); }
 
 WideText& WideText::Clear() {
-    std::free(begin);
-    std::free(narrow);
+    TextFree(begin);
+    TextFree(narrow);
     begin = cursor = end = nullptr;
     narrow = nullptr;
     capacity = 0;
@@ -30,7 +31,7 @@ WideText& WideText::Reserve(int32_t n) {
         return *this;
     const int32_t newCapacity = growStep * (needed / growStep + 1);
     wchar_t* block =
-        static_cast<wchar_t*>(std::malloc(static_cast<size_t>(newCapacity) * sizeof(wchar_t)));
+        static_cast<wchar_t*>(TextAlloc(static_cast<size_t>(newCapacity) * sizeof(wchar_t)));
     if (block == nullptr)
         return *this;
     if (begin == nullptr) {
@@ -39,7 +40,7 @@ WideText& WideText::Reserve(int32_t n) {
         std::memcpy(block, begin, static_cast<size_t>(Length()) * sizeof(wchar_t));
         cursor = block + CursorPos();
         end = block + Length();
-        std::free(begin);
+        TextFree(begin);
     }
     begin = block;
     capacity = newCapacity;
@@ -50,7 +51,7 @@ WideText& WideText::AppendUnits(const wchar_t* units, int32_t n) {
     if (units == nullptr || n <= 0)
         return *this;
     Reserve(n + 1);
-    if (begin == nullptr || Length() + n + 1 > capacity)
+    if (begin == nullptr || Length() + n + 1 >= capacity)
         return *this;
     std::memmove(end, units, static_cast<size_t>(n) * sizeof(wchar_t));
     end += n;
@@ -63,7 +64,7 @@ WideText& WideText::Append(const char* text) {
         return *this;
     const int32_t n = static_cast<int32_t>(std::strlen(text));
     Reserve(n + 1);
-    if (begin == nullptr || Length() + n + 1 > capacity)
+    if (begin == nullptr || Length() + n + 1 >= capacity)
         return *this;
     for (const unsigned char* byte = reinterpret_cast<const unsigned char*>(text); *byte; ++byte)
         *end++ = static_cast<wchar_t>(*byte);
@@ -105,9 +106,9 @@ WideText& WideText::AssignText(const WideText& other) {
 const wchar_t* WideText::CursorText() const { return cursor ? cursor : L""; }
 
 const char* WideText::Narrow() {
-    std::free(narrow);
+    TextFree(narrow);
     const int32_t length = Length();
-    narrow = static_cast<char*>(std::malloc(static_cast<size_t>(length) + 1));
+    narrow = static_cast<char*>(TextAlloc(static_cast<size_t>(length) + 1));
     if (narrow == nullptr)
         return "";
     for (int32_t i = 0; i < length; ++i)

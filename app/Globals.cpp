@@ -1,0 +1,4 @@
+#include "twin/MessagePump.h"
+
+// The process-wide objects, built by static initialisation before WinMain runs.
+MessagePump messagePump;
