@@ -9,7 +9,9 @@
 #include "slave/SlaveDownload.h"
 #include "slave/SlaveErrorLog.h"
 #include "slave/SlavePacing.h"
+#include "text/TextBuffer.h"
 #include "twin/TWin.h"
+#include "upgrade/ProgramFolder.h"
 
 namespace {
 [[noreturn]] void FailImage(const char* text) {
@@ -64,5 +66,8 @@ UpgradeResult RunSlaveDownload(const char* path, TWin& window) {
     return result;
 }
 
-// The download is not wired to the upgrade disk yet: the road fails without touching the board.
-UpgradeResult UpgradeSlave(TWin&) { return Failed; }
+UpgradeResult UpgradeSlave(TWin& window) {
+    TextBuffer path;
+    path.Assign(ProgramFolder()).Append("\\SLAVE.BIN");
+    return RunSlaveDownload(path.CStr(), window);
+}
