@@ -1,8 +1,9 @@
 // The slave board as a thread beside the program: it watches the shared block as the real board
 // does, answers the download handshake and keeps what it received. Records, beside the library:
 // board-ports.txt (every port write with its time), board-events.txt (what the board saw),
-// board-received.bin (the image, written when the program closes with 255), and, as the process
-// ends, board-summary.txt and board-commonram.bin (the first 1,024 bytes as the program left them).
+// board-received.bin (the image, written when the program closes with 255, or as the process ends
+// the blocks taken until then), and, as the process ends, board-summary.txt and
+// board-commonram.bin (the first 1,024 bytes as the program left them).
 #include <windows.h>
 
 #include "BoardRecord.h"
@@ -32,9 +33,11 @@ volatile LONG receivedWritten = 0;
 
 void Event(const char* text) { RecordLine("board-events.txt", text); }
 
+// What the board has taken so far, block by block.
 void WriteReceived() {
-    if (InterlockedExchange(&receivedWritten, 1) == 0)
-        RecordBytes("board-received.bin", received, sizeof received);
+    const LONG blocks = blocksTaken < BlockCount ? blocksTaken : LONG(BlockCount);
+    if (blocks > 0 && InterlockedExchange(&receivedWritten, 1) == 0)
+        RecordBytes("board-received.bin", received, static_cast<DWORD>(blocks) * BlockSize);
 }
 
 void Wait() {
@@ -146,8 +149,7 @@ DWORD WINAPI RunBoard(void*) {
 void RecordEnd() {
     if (shared == nullptr)
         return;
-    if (closed || shared[Handshake] == 0xFF)
-        WriteReceived();
+    WriteReceived();
     char text[96];
     wsprintfA(text, "blocks %ld\r\nclosed %ld\r\nhandshake %u", blocksTaken, closed,
               shared[Handshake]);
