@@ -17,7 +17,7 @@ emulated() {
 
 put_board slaveboard "nullPointer 1"
 slave_run
-emulated | expect_slave
+emulated | expect_slave --waiting
 ports=$(tr -d '\r' <"$board/board-ports.txt")
 check '[ "$(cut -d" " -f2- <<<"$ports")" = "$(printf "us port 0x305 value 4\nus port 0x305 value 0")" ]' \
     "null pointer: port writes were $ports"
@@ -27,7 +27,7 @@ check '[ "$(records slave-progress | grep -c "^Block ")" = 512 ]' "null pointer:
 
 put_board none
 slave_run
-emulated | expect_slave
+emulated | expect_slave --waiting
 check '[ -z "$(ls "$board" | grep "^board-")" ]' "no library: a board record appeared"
 check '! grep -q "^status The upgrade failed" "$transcript"' "no library: the road reported failure"
 finish

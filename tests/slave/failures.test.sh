@@ -42,7 +42,7 @@ slave_run
     echo "slave-log 1. Could not reset the Slave Hardware. Exiting...\n"
     report "Error 7: Slave reset after download failed."
     echo "slave-result 0x40"
-} | expect_slave
+} | expect_slave --waiting
 check '[ "$(board_value handshake)" = 1 ]' "never cleared: the handshake was set to $(board_value handshake)"
 check 'cmp -s "$image" "$board/board-received.bin"' "never cleared: the board's image differs"
 check '[ "$(grep -c "^pause 1000 " "$transcript")" = 0 ]' "handshake waits went through the status pause"
