@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the demo need; silent when all are there.
 set -e
 packages="cmake make g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix binutils-mingw-w64-i686
- googletest wine wine32:i386 xvfb xauth gcab cabextract imagemagick x11-apps clang-format"
+ googletest wine wine32:i386 xvfb xauth gcab cabextract imagemagick x11-apps clang-format attr time"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

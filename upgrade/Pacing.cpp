@@ -29,12 +29,15 @@ void RecordStatus(const char* text) {
     Record("status", statusOnScreen);
 }
 
+void RecordCaption(const char* caption) { Record("caption", caption ? caption : ""); }
+
 void RecordChild(const char* commandLine) { Record("child", commandLine ? commandLine : ""); }
 
 #else
 
 void Pause(DWORD milliseconds) { Sleep(milliseconds); }
 void RecordStatus(const char*) {}
+void RecordCaption(const char*) {}
 void RecordChild(const char*) {}
 
 #endif

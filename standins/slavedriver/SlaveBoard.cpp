@@ -1,0 +1,216 @@
+// The slave board as a thread beside the program: it watches the shared block as the real board
+// does, answers the download handshake and keeps what it received. Records, beside the library:
+// board-ports.txt (every port write with its time), board-events.txt (what the board saw),
+// board-received.bin (the image, written when the program closes with 255), and, as the process
+// ends, board-summary.txt and board-commonram.bin (the first 1,024 bytes as the program left them).
+#include <windows.h>
+
+#include "BoardRecord.h"
+#include "BoardSettings.h"
+
+namespace {
+enum : int {
+    Syncup = 2,
+    AbortFlag = 6,
+    CommandFlag = 272,
+    CommandCode = 273,
+    Handshake = 467,
+    Window = 512,
+    BlockSize = 256,
+    BlockCount = 512,
+    SharedSize = 4096,
+};
+enum Phase { Idle, AwaitDownloadMode, AwaitRetryOrder, AwaitCommand, Transfer, AwaitClose, Done };
+
+HMODULE library = nullptr;
+BoardSettings settings;
+volatile unsigned char* shared = nullptr;
+unsigned char received[BlockSize * BlockCount];
+volatile LONG blocksTaken = 0;
+volatile LONG closed = 0;
+volatile LONG receivedWritten = 0;
+
+void Event(const char* text) { RecordLine("board-events.txt", text); }
+
+void WriteReceived() {
+    if (InterlockedExchange(&receivedWritten, 1) == 0)
+        RecordBytes("board-received.bin", received, sizeof received);
+}
+
+void Wait() {
+    if (settings.spin)
+        SwitchToThread();
+    else
+        Sleep(1);
+}
+
+Phase EnterTransfer() {
+    if (settings.abortAtBlock == 1) {
+        shared[AbortFlag] = 1;
+        Event("abort while block 1 waits");
+        return Idle;
+    }
+    return Transfer;
+}
+
+// Takes the block in the window; the handshake stays 1 when the board aborts or never clears.
+Phase TakeBlock() {
+    const LONG number = blocksTaken + 1;
+    if (settings.blockDelay > 0)
+        Sleep(static_cast<DWORD>(settings.blockDelay));
+    if (number <= BlockCount) {
+        for (int i = 0; i < BlockSize; ++i)
+            received[(number - 1) * BlockSize + i] = shared[Window + i];
+    }
+    blocksTaken = number;
+    if (number + 1 == settings.abortAtBlock) {
+        shared[AbortFlag] = 1;
+        char text[64];
+        wsprintfA(text, "abort while block %ld waits", number + 1);
+        Event(text);
+        return Idle;
+    }
+    if (number >= BlockCount) {
+        if (!settings.neverClear)
+            shared[Handshake] = 0;
+        return AwaitClose;
+    }
+    shared[Handshake] = 0;
+    return Transfer;
+}
+
+Phase AnswerCommand(int& refusals) {
+    shared[CommandFlag] = 0;
+    char text[64];
+    const bool known = shared[CommandCode] == 0x4F && shared[CommandCode + 1] == 0x12;
+    if (known && refusals >= settings.refuseStart) {
+        wsprintfA(text, "start command %02x %02x accepted", shared[CommandCode],
+                  shared[CommandCode + 1]);
+        Event(text);
+        return EnterTransfer();
+    }
+    ++refusals;
+    shared[AbortFlag] = 1;
+    wsprintfA(text, "start command %02x %02x refused", shared[CommandCode],
+              shared[CommandCode + 1]);
+    Event(text);
+    return AwaitCommand;
+}
+
+DWORD WINAPI RunBoard(void*) {
+    Phase phase = Idle;
+    if (settings.syncup == 0xCC33)
+        phase = AwaitDownloadMode;
+    else if (settings.syncup == 0x9966)
+        phase = AwaitRetryOrder;
+    int refusals = 0;
+    while (phase != Done) {
+        switch (phase) {
+        case AwaitDownloadMode:
+            if (shared[Syncup] == 0xCC && shared[Syncup + 1] == 0x33) {
+                Event("download mode");
+                phase = AwaitCommand;
+            }
+            break;
+        case AwaitRetryOrder:
+            if (shared[Syncup] == 0x99 && shared[Syncup + 1] == 0x66) {
+                Event("retry ordered");
+                phase = EnterTransfer();
+            }
+            break;
+        case AwaitCommand:
+            if (shared[CommandFlag] == 1)
+                phase = AnswerCommand(refusals);
+            break;
+        case Transfer:
+            if (shared[Handshake] == 1)
+                phase = TakeBlock();
+            break;
+        case AwaitClose:
+            if (shared[Handshake] == 0xFF) {
+                WriteReceived();
+                closed = 1;
+                Event("download closed with 255");
+                phase = Done;
+            }
+            break;
+        default:
+            break;
+        }
+        if (phase != Done)
+            Wait();
+    }
+    return 0;
+}
+
+void RecordEnd() {
+    if (shared == nullptr)
+        return;
+    if (closed || shared[Handshake] == 0xFF)
+        WriteReceived();
+    char text[96];
+    wsprintfA(text, "blocks %ld\r\nclosed %ld\r\nhandshake %u", blocksTaken, closed,
+              shared[Handshake]);
+    RecordLine("board-summary.txt", text);
+    RecordBytes("board-commonram.bin", shared, 1024);
+}
+} // namespace
+
+extern "C" {
+
+__declspec(dllexport) void* __stdcall GetCommonRamPointer(void) {
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(library, path, MAX_PATH - 4);
+    while (length > 0 && path[length - 1] != '.')
+        --length;
+    lstrcpyA(path + length, "ini");
+    settings = ReadBoardSettings(path);
+    if (settings.nullPointer) {
+        Event("no common RAM handed out");
+        return nullptr;
+    }
+    // A view of a section, as the real driver maps the board's memory into the process.
+    HANDLE section =
+        CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, SharedSize, nullptr);
+    if (section == nullptr)
+        return nullptr;
+    shared = static_cast<volatile unsigned char*>(
+        MapViewOfFile(section, FILE_MAP_ALL_ACCESS, 0, 0, SharedSize));
+    if (shared == nullptr)
+        return nullptr;
+    // A fill pattern shows afterwards which bytes the program wrote.
+    for (int i = 0; i < SharedSize; ++i)
+        shared[i] = 0x5A;
+    shared[Syncup] = static_cast<unsigned char>(settings.syncup & 0xFF);
+    shared[Syncup + 1] = static_cast<unsigned char>(settings.syncup >> 8);
+    shared[AbortFlag] = 0;
+    shared[CommandFlag] = 0;
+    shared[Handshake] = 0;
+    char text[64];
+    wsprintfA(text, "syncup %04x posted", settings.syncup);
+    Event(text);
+    HANDLE thread = CreateThread(nullptr, 0, RunBoard, nullptr, 0, nullptr);
+    if (thread)
+        CloseHandle(thread);
+    return const_cast<unsigned char*>(shared);
+}
+
+__declspec(dllexport) int __stdcall InPort(unsigned short) { return 0; }
+
+#ifndef ZR7_BOARD_WITHOUT_OUTPORT
+__declspec(dllexport) void __stdcall OutPort(unsigned short port, unsigned char value) {
+    char text[64];
+    wsprintfA(text, "%lu us port 0x%x value %u", MicrosecondsSinceLoad(), port, value);
+    RecordLine("board-ports.txt", text);
+}
+#endif
+}
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        library = instance;
+        SetRecordFolder(instance);
+    } else if (reason == DLL_PROCESS_DETACH)
+        RecordEnd();
+    return TRUE;
+}

@@ -1,0 +1,35 @@
+#include "upgrade/BuildFolder.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+bool RelabelledName(const char* oldName, double value, char* newName, size_t size) {
+    char copy[MAX_PATH];
+    int n = std::snprintf(copy, sizeof copy, "%s", oldName);
+    if (n < 0 || static_cast<size_t>(n) >= sizeof copy)
+        return false;
+    char* with = std::strstr(copy, "With");
+    if (with == nullptr)
+        return false;
+    *with = 0;
+    n = std::snprintf(newName, size, "%sWith Tenacor %.2f", copy, value);
+    return n >= 0 && static_cast<size_t>(n) < size;
+}
+
+void RelabelBuildFolder(double value) {
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA("C:\\XPe Build*", &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    FindClose(search);
+    char newName[MAX_PATH], oldPath[MAX_PATH], newPath[MAX_PATH];
+    if (!RelabelledName(entry.cFileName, value, newName, sizeof newName))
+        return;
+    int oldLength = std::snprintf(oldPath, sizeof oldPath, "C:\\%s\\", entry.cFileName);
+    int newLength = std::snprintf(newPath, sizeof newPath, "C:\\%s\\", newName);
+    if (oldLength < 0 || oldLength >= MAX_PATH || newLength < 0 || newLength >= MAX_PATH)
+        return;
+    MoveFileExA(oldPath, newPath, MOVEFILE_REPLACE_EXISTING);
+}

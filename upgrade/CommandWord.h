@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+// 1 at start; the command word -NOCOMMIT or -nocommit clears it before any road starts, and
+// CommitDriveC does nothing while it is 0.
+extern uint8_t commitFlag;
+
+// The first two white-space-separated words of the command line go into two fields of 512
+// bytes; returns the second (the command word), empty when there is none. Quotation marks mean
+// nothing here.
+const char* ReadCommandWord(const char* commandLine);
+
+enum class Road { SystemFiles, Slave };
+
+// The road the command word asks for; clears commitFlag for -NOCOMMIT and -nocommit.
+Road ChooseRoad(const char* commandWord);
