@@ -4,6 +4,8 @@
 
 #include "slave/SlaveDriver.h"
 #include "slave/SlaveErrorLog.h"
+#include "slave/SlavePacing.h"
+#include "twin/TWin.h"
 
 volatile uint8_t* commonRam = reinterpret_cast<volatile uint8_t*>(FixedCommonRamAddress);
 uint8_t EmulationRam[EmulationRamSize];
@@ -63,4 +65,11 @@ bool FindCommonRam() {
     commonRam[SyncupOffset] = 0x77;
     commonRam[SyncupOffset + 1] = 0xDB;
     return false;
+}
+
+void LocateCommonRam(TWin& window) {
+    if (FindCommonRam())
+        return;
+    window.SetText("Emulating hardware in download mode...", 1);
+    RecordSlave("slave-progress", "Emulating hardware in download mode...");
 }

@@ -1,5 +1,9 @@
 #include "slave/SlaveErrorLog.h"
 
+#include "slave/SlavePacing.h"
+#include "twin/TWin.h"
+#include "upgrade/Pacing.h"
+
 namespace {
 const char* const errorTexts[16] = {
     "Error 1: Slave hardware not found.",
@@ -89,4 +93,27 @@ int32_t SlaveErrorLog::BuildReport(int32_t selection, TextBuffer& report) const 
     report.Append("\nWait 15 seconds to return.\n");
     return counter;
 }
-SlaveErrorLog slaveErrorLog;
+
+void SlaveErrorLog::ShowIn(TWin& window) const {
+    window.SetText(text.CStr(), 1);
+    RecordSlave("slave-log", text.CStr());
+}
+
+void SlaveErrorLog::Report(int32_t selection) const {
+    TextBuffer report;
+    const int32_t counter = BuildReport(selection, report);
+    TWin window;
+    window.SetCaption("SLAVE Flash Downloader - Errors & Warnings");
+    window.SetBackgroundColor(0xBBBBBB);
+    window.SetFont("Arial", 14, 400, 0);
+    window.SetRect(50, 190, 425, 18 * counter + 20);
+    window.SetText(report.CStr(), 1);
+    RECT shown = {0, 0, 0, 0};
+    GetWindowRect(window.GetHandle(), &shown);
+    char height[16];
+    wsprintfA(height, "%ld", shown.bottom - shown.top);
+    RecordSlave("slave-report-height", height);
+    RecordSlave("slave-report", report.CStr());
+    // The report stands without pumping messages, as the whole download does.
+    Pause(15000);
+}

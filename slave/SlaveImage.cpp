@@ -3,9 +3,15 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <new>
 
 #include "slave/ImageCheck.h"
+#include "slave/SlaveDownload.h"
 #include "slave/SlaveErrorLog.h"
+#include "slave/SlavePacing.h"
+#include "text/TextBuffer.h"
+#include "twin/TWin.h"
+#include "upgrade/ProgramFolder.h"
 
 namespace {
 [[noreturn]] void FailImage(const char* text) {
@@ -40,5 +46,28 @@ unsigned char* LoadSlaveImage(unsigned char* buffer, const int32_t& capacity, co
     FailImage("Image is the wrong size.");
 }
 
-// The download is not built yet: the road fails without touching the board.
-UpgradeResult UpgradeSlave(TWin&) { return Failed; }
+UpgradeResult RunSlaveDownload(const char* path, TWin& window) {
+    UpgradeResult result = Failed;
+    window.SetText("Flash Update...", 1);
+    RecordSlave("slave-progress", "Flash Update...");
+    unsigned char* buffer = nullptr;
+    try {
+        buffer = new (std::nothrow) unsigned char[ImageBufferSize];
+        if (buffer == nullptr)
+            FailImage("new char [] (memory allocator) returned NULL.");
+        const int32_t capacity = ImageBufferSize;
+        DownloadToSlave(LoadSlaveImage(buffer, capacity, path), window);
+        result = Success;
+    } catch (const char* failure) {
+        slaveErrorLog.AddMessage(failure);
+        slaveErrorLog.ShowIn(window);
+    }
+    delete[] buffer;
+    return result;
+}
+
+UpgradeResult UpgradeSlave(TWin& window) {
+    TextBuffer path;
+    path.Assign(ProgramFolder()).Append("\\SLAVE.BIN");
+    return RunSlaveDownload(path.CStr(), window);
+}

@@ -1,47 +1,16 @@
 #include <windows.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "slave/BoardFolder.h"
 #include "slave/CommonRam.h"
 #include "slave/SlaveDriver.h"
 #include "slave/SlaveErrorLog.h"
 
 namespace {
-// A fresh folder holding a copy of a stand-in library built beside the test programs, with its
-// settings; the library is then found through the DLL search path.
-std::string BoardFolder(const char* variant, const char* settings) {
-    char exe[MAX_PATH];
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string built = exe;
-    built = built.substr(0, built.find_last_of('\\'));
-    built = built.substr(0, built.find_last_of('\\')) + "\\" + variant + "\\ZRSlaveDriver.dll";
-    char temp[MAX_PATH];
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    GetTempFileNameA(temp, "brd", 0, folder);
-    DeleteFileA(folder);
-    CreateDirectoryA(folder, nullptr);
-    const std::string dir = folder;
-    EXPECT_TRUE(CopyFileA(built.c_str(), (dir + "\\ZRSlaveDriver.dll").c_str(), FALSE)) << built;
-    std::ofstream(dir + "\\ZRSlaveDriver.ini") << settings;
-    SetDllDirectoryA(folder);
-    return dir;
-}
-
-std::vector<std::string> Lines(const std::string& path) {
-    std::ifstream file(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);)
-        lines.push_back(line.substr(0, line.find('\r')));
-    return lines;
-}
-
 unsigned long Microseconds(const std::string& portLine) { return std::stoul(portLine); }
 } // namespace
 
