@@ -31,7 +31,12 @@ volatile LONG blocksTaken = 0;
 volatile LONG closed = 0;
 volatile LONG receivedWritten = 0;
 
-void Event(const char* text) { RecordLine("board-events.txt", text); }
+// Each event with its time in microseconds since the library was loaded.
+void Event(const char* text) {
+    char line[128];
+    wsprintfA(line, "%lu us %s", MicrosecondsSinceLoad(), text);
+    RecordLine("board-events.txt", line);
+}
 
 // What the board has taken so far, block by block.
 void WriteReceived() {
@@ -66,6 +71,8 @@ Phase TakeBlock() {
             received[(number - 1) * BlockSize + i] = shared[Window + i];
     }
     blocksTaken = number;
+    if (number == 1 || number == BlockCount)
+        Event(number == 1 ? "block 1 taken" : "block 512 taken");
     if (number + 1 == settings.abortAtBlock) {
         shared[AbortFlag] = 1;
         char text[64];
