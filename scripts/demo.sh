@@ -79,3 +79,7 @@ echo "Simulated instrument in $inst (C: is prefix/drive_c, P: is p-drive, E: is 
 echo "DiskInfo.txt: $(tr -d '\r' <"$inst/disk/DiskInfo.txt" | paste -sd' ')"
 run -nocommit
 run ""
+
+echo
+echo "== The slave road"
+scripts/demo-slave.sh "$build"
