@@ -1,8 +1,9 @@
 #include <windows.h>
 
 #include "twin/Instance.h"
+#include "upgrade/Sequence.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SetToolkitInstance(instance);
-    return 0;
+    return RunUpgrade();
 }

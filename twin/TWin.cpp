@@ -194,7 +194,7 @@ void TWin::ApplyRect() {
 
 void TWin::Invalidate() {
     // InvalidateRect of a null handle would invalidate every window on the desktop.
-    if (handle == nullptr)
+    if (!OwnsWindow())
         return;
     RECT client = {0, 0, 0, 0};
     GetClientRect(handle, &client);

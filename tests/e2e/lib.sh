@@ -4,6 +4,7 @@
 #   run_upgrade [words...]                         test build from E:, transcript in $transcript
 #   run_shipped [words...]                         the shipped program, same place, real time
 #   expect_transcript <<'EOF'                       the whole transcript must be the given text
+#   opening WORD / status_line TEXT / caption TEXT / closing   pieces of an expected transcript
 #   check CONDITION MESSAGE / finish                collect failures, exit 1 if any
 set -u
 e2eDisk=""
@@ -47,6 +48,35 @@ run_shipped() {
     exitCode=$?
     WINEPREFIX="$inst/prefix" wineserver -w
     elapsedMs=$((($(date +%s%N) - start) / 1000000))
+}
+
+caption() { echo "caption $1"; }
+status_line() {
+    echo "status $1"
+    echo "pause 2000 | $1"
+}
+
+# What every run shows first: the command line (four seconds), then five passes with dots.
+opening() {
+    local commandLine="\"$(upgrade_path)\"${1:+ $1}"
+    caption "ZR7KM System Upgrade Version 3.00 (CRC) - Checking..."
+    status_line "$commandLine"
+    echo "pause 2000 | $commandLine"
+    local line="Update $1 Software: Checking system files"
+    for pass in 1 2 3 4 5; do
+        line="$line. "
+        status_line "$line"
+        echo "pause 0 | $line"
+    done
+}
+
+# What every run shows last when the application is there to restart.
+closing() {
+    caption "ZR7KM System Upgrade - Restarting..."
+    status_line "Restarting...."
+    echo "child ZR7KM.exe"
+    caption "ZR7KM System Upgrade - Done..."
+    status_line "Done."
 }
 
 check() {

@@ -1,0 +1,10 @@
+#pragma once
+
+class TWin;
+
+// Installs a waiting commit batch, relabels the build folder, refreshes the retention tool on P:
+// and commits drive C: with C:\WINDOWS\COMMIT.BAT; nothing while commitFlag is 0.
+void CommitDriveC(TWin& window);
+
+// Creates the empty marker C:/ZR7KM/DesistTenacor.txt, only where the commit batch exists.
+void WriteDesistMarker();
