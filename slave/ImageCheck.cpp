@@ -6,6 +6,10 @@ bool HeaderValid(const unsigned char* fileData) {
 }
 
 bool CrcValid(const unsigned char* data, uint32_t expected, int32_t length) {
+    return Crc32(data, length) == expected;
+}
+
+uint32_t Crc32(const unsigned char* data, int32_t length) {
     // Built anew on every call: the check runs once per run.
     uint32_t table[256];
     for (uint32_t n = 0; n < 256; ++n) {
@@ -17,5 +21,10 @@ bool CrcValid(const unsigned char* data, uint32_t expected, int32_t length) {
     uint32_t crc = 0xFFFFFFFFu;
     for (int32_t i = 0; i < length; ++i)
         crc = (crc >> 8) ^ table[(crc ^ data[i]) & 0xFF];
-    return (crc ^ 0xFFFFFFFFu) == expected;
+    return crc ^ 0xFFFFFFFFu;
+}
+
+uint32_t HeaderCrc(const unsigned char* fileData) {
+    return static_cast<uint32_t>(fileData[4]) | fileData[5] << 8 | fileData[6] << 16 |
+           static_cast<uint32_t>(fileData[7]) << 24;
 }

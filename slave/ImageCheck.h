@@ -11,3 +11,9 @@ bool HeaderValid(const unsigned char* fileData);
 // True when the CRC-32 (reflected, polynomial 0xEDB88320) of length bytes equals expected; a
 // length of 0 or less is the CRC of no bytes.
 bool CrcValid(const unsigned char* data, uint32_t expected, int32_t length);
+
+// The CRC-32 that CrcValid compares.
+uint32_t Crc32(const unsigned char* data, int32_t length);
+
+// The little-endian crc field at offset 4 of a header.
+uint32_t HeaderCrc(const unsigned char* fileData);

@@ -11,6 +11,7 @@
 #include "slave/SlavePacing.h"
 #include "text/TextBuffer.h"
 #include "twin/TWin.h"
+#include "upgrade/DiskFiles.h"
 #include "upgrade/ProgramFolder.h"
 
 namespace {
@@ -37,9 +38,7 @@ unsigned char* LoadSlaveImage(unsigned char* buffer, const int32_t& capacity, co
     if (size == HeaderedImageSize) {
         if (!HeaderValid(buffer))
             FailImage("The image has an invalid header.");
-        const uint32_t crc = static_cast<uint32_t>(buffer[4]) | buffer[5] << 8 | buffer[6] << 16 |
-                             static_cast<uint32_t>(buffer[7]) << 24;
-        if (!CrcValid(buffer + ImageHeaderSize, crc, size - ImageHeaderSize))
+        if (!CrcValid(buffer + ImageHeaderSize, HeaderCrc(buffer), size - ImageHeaderSize))
             FailImage("The image is corrupt.  The CRC test failed.");
         return buffer + ImageHeaderSize;
     }
@@ -68,6 +67,6 @@ UpgradeResult RunSlaveDownload(const char* path, TWin& window) {
 
 UpgradeResult UpgradeSlave(TWin& window) {
     TextBuffer path;
-    path.Assign(ProgramFolder()).Append("\\SLAVE.BIN");
+    path.Assign(ProgramFolder()).Append(SlaveImageFile);
     return RunSlaveDownload(path.CStr(), window);
 }

@@ -8,6 +8,12 @@ class TextBuffer;
 // the system neither runs another program in its place nor splits the argument.
 TextBuffer& AppendCommandPath(TextBuffer& commandLine, const char* path);
 
+// Builds the cabinet tool's command line for an archive of the upgrade disk: disk folder +
+// "\extract.exe", destination option (" /E /Y /L folder"), " ", disk folder + archive file.
+// False when the tool or the archive does not exist (the line is built all the same).
+bool BuildExtractCommand(TextBuffer& commandLine, const char* diskFolder, const char* archiveFile,
+                         const char* destinationOption);
+
 // Starts a child of the system file road (handles inherited, the program's environment and
 // working directory), closes its thread handle and returns its process handle; null when it
 // cannot be started.

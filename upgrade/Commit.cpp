@@ -40,7 +40,7 @@ void CommitDriveC(TWin& window) {
     // The waiting batch is deleted only once it has been installed, so a failed copy loses it not.
     if (CopyFileA(newCommitBatch, "C:\\WINDOWS\\COMMIT.BAT", FALSE))
         DeleteFileA(newCommitBatch);
-    RelabelBuildFolder(3.1);
+    RelabelBuildFolder(CommitLabelValue);
 
     static const char* const toolFiles[] = {"Tenacor.exe", "TenacorConfig.ini",
                                             "TenacorentFileList.txt"};

@@ -7,8 +7,10 @@
 
 #include "text/TextBuffer.h"
 #include "upgrade/ChildProcess.h"
+#include "upgrade/DiskFiles.h"
 #include "upgrade/FolderTree.h"
 #include "upgrade/Measure.h"
+#include "upgrade/OptionTable.h"
 #include "upgrade/ProgramFolder.h"
 
 namespace {
@@ -23,34 +25,12 @@ void ReadLine(FILE* file, float& number) {
         std::fscanf(file, " ");
 }
 
-bool Exists(const char* path) {
-    struct _stat status;
-    return _stat(path, &status) == 0;
-}
-
 void ExtractWinSxS() {
-    TextBuffer tool, archive, commandLine;
-    tool.Assign(ProgramFolder()).Append("\\extract.exe");
-    archive.Assign(ProgramFolder()).Append("\\WinSxS.cab");
-    if (!Exists(tool.CStr()) || !Exists(archive.CStr()))
+    TextBuffer commandLine;
+    if (!BuildExtractCommand(commandLine, ProgramFolder(), WinSxSArchive, WinSxSDestination))
         return;
-    AppendCommandPath(commandLine, tool.CStr()).Append(" /E /Y /L c:/Windows").Append(" ");
-    AppendCommandPath(commandLine, archive.CStr());
     if (HANDLE child = StartChild(commandLine.CStr()))
         WaitForChild(child);
-}
-
-const char* OptionFolder(int32_t optionCode) {
-    switch (optionCode) {
-    case 1001:
-        return "C:\\ZR7KM\\OPTIONS\\DXF\\";
-    case 1002:
-        return "C:\\ZR7KM\\OPTIONS\\ZRPARASOLID\\";
-    case 1003:
-        return "C:\\ZR7KM\\OPTIONS\\ZRVerify\\";
-    default:
-        return nullptr;
-    }
 }
 } // namespace
 
@@ -72,27 +52,17 @@ bool ReadDiskInfo(const char* path, int32_t& optionCode, float& optionValue) {
 
 UpgradeResult CheckUpgradePreconditions(int32_t& optionCode, double& optionValue) {
     TextBuffer diskInfo;
-    diskInfo.Assign(ProgramFolder()).Append("\\DiskInfo.txt");
+    diskInfo.Assign(ProgramFolder()).Append(DiskInfoFile);
     float value = 0;
     ReadDiskInfo(diskInfo.CStr(), optionCode, value);
     optionValue = value;
 
-    if (optionCode >= 1000 && optionCode <= 1003)
+    const OptionSteps steps = StepsForOption(optionCode);
+    if (steps.extractWinSxS)
         ExtractWinSxS();
-    if (const char* folder = OptionFolder(optionCode))
-        RemoveFolderTree(folder);
-
-    uint32_t freeMegabytes = 0, totalMegabytes = 0;
-    QueryDiskMegabytes("C:\\", freeMegabytes, totalMegabytes);
-    double memoryFigure = (MeasureTotalPhys() + 0.5) / 1024 + 1;
-
-    if (optionCode == 1002 && memoryFigure < 150000.0)
-        return Incompatible;
-    if (optionCode == 1003 && totalMegabytes < 900)
-        return Incompatible;
-    if (optionCode >= 1001 && optionCode <= 1003 && freeMegabytes < optionValue + 1.0)
-        return NoDiskSpace;
-    return Success;
+    if (steps.optionFolder != nullptr)
+        RemoveFolderTree(steps.optionFolder);
+    return TestInstrument(optionCode, optionValue, MeasureInstrument());
 }
 
 void QueryDiskMegabytes(const char* rootPath, uint32_t& freeMegabytes, uint32_t& totalMegabytes) {

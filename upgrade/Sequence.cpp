@@ -11,6 +11,7 @@
 #include "twin/TWin.h"
 #include "upgrade/CommandWord.h"
 #include "upgrade/Pacing.h"
+#include "upgrade/ResultMessage.h"
 #include "upgrade/Status.h"
 #include "upgrade/SystemInstall.h"
 
@@ -42,19 +43,6 @@ UpgradeResult RunSlaveRoad(TWin& statusWindow, TWin& progressWindow) {
     progressWindow.SetFont("Arial", 14, 400, 0);
     progressWindow.SetRect(50, 75, 425, 110);
     return UpgradeSlave(progressWindow);
-}
-
-const char* ResultMessage(int result) {
-    switch (result) {
-    case Failed:
-        return "The upgrade failed. Trying to restart...";
-    case NoDiskSpace:
-        return "Not enough disk space.  The upgrade failed. Trying to restart...";
-    case Incompatible:
-        return "Hardware not compatible.  The upgrade failed. Trying to restart...";
-    default:
-        return nullptr;
-    }
 }
 
 // The application is started by its bare name from its own folder and not waited for.

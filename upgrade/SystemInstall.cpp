@@ -1,26 +1,16 @@
 #include "upgrade/SystemInstall.h"
 
-#include <sys/stat.h>
-
 #include "text/TextBuffer.h"
 #include "upgrade/BuildFolder.h"
 #include "upgrade/ChildProcess.h"
 #include "upgrade/Commit.h"
+#include "upgrade/DiskFiles.h"
+#include "upgrade/OptionTable.h"
 #include "upgrade/Preconditions.h"
 #include "upgrade/ProgramFolder.h"
 #include "upgrade/Status.h"
 
-namespace {
-bool Exists(const char* path) {
-    struct _stat status;
-    return _stat(path, &status) == 0;
-}
-} // namespace
-
 UpgradeResult InstallSystemFiles(TWin& window) {
-    TextBuffer tool, archive, commandLine;
-    tool.Assign(ProgramFolder()).Append("\\extract.exe");
-    archive.Assign(ProgramFolder()).Append("\\ZR7KMSYS1.cab");
     WriteDesistMarker();
 
     int32_t optionCode = 0;
@@ -28,22 +18,19 @@ UpgradeResult InstallSystemFiles(TWin& window) {
     UpgradeResult result = CheckUpgradePreconditions(optionCode, optionValue);
     if (result != Success)
         return result;
-    if (!Exists(tool.CStr()) || !Exists(archive.CStr()))
+    const OptionSteps steps = StepsForOption(optionCode);
+    TextBuffer commandLine;
+    if (!BuildExtractCommand(commandLine, ProgramFolder(), SystemArchive, steps.destinationOption))
         return Failed;
 
-    const char* destination;
-    if (optionCode == 1004) {
+    if (steps.ewf) {
         RelabelBuildFolder(optionValue);
         ShowCaption(window, "ZR7KM EWF Installation - Copying Files...");
-        destination = " /E /Y /L P:/Tenacor";
     } else {
         ShowCaption(window, "ZR7KM MASTER Installation - Copying Files...");
-        destination = " /E /Y /L c:/ZR7KM";
     }
     ShowStatus(window, "Copying system update files. Please Wait.");
 
-    AppendCommandPath(commandLine, tool.CStr()).Append(destination).Append(" ");
-    AppendCommandPath(commandLine, archive.CStr());
     HANDLE child = StartChild(commandLine.CStr());
     if (child == nullptr)
         return Failed;

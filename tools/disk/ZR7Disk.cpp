@@ -1,0 +1,29 @@
+#include <cstdio>
+#include <cstring>
+
+#include "tools/disk/DiskPlan.h"
+#include "tools/disk/ImageTool.h"
+
+namespace {
+int Usage() {
+    std::printf("ZR7Disk, the upgrade disk tool\n"
+                "  ZR7Disk wrap RAW.BIN SLAVE.BIN      put the header (magic, CRC-32) on a raw "
+                "131072-byte image\n"
+                "  ZR7Disk check SLAVE.BIN             what the upgrade program makes of an image\n"
+                "  ZR7Disk plan DISKFOLDER [WORD]      what the upgrade program would do with a "
+                "disk\n"
+                "Exit status: 0 the upgrade would go through, 1 the program would report a "
+                "failure, 2 usage error.\n");
+    return 2;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::strcmp(argv[1], "wrap") == 0)
+        return WrapImage(argv[2], argv[3]);
+    if (argc == 3 && std::strcmp(argv[1], "check") == 0)
+        return CheckImage(argv[2]);
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "plan") == 0)
+        return PlanDisk(argv[2], argc == 4 ? argv[3] : nullptr);
+    return Usage();
+}
