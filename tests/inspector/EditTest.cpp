@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Inspected.h"
+#include "twin/TWinEditPopup.h"
 
 namespace {
 
@@ -164,4 +165,44 @@ TEST(InspectorEdit, LongTextIsCutAndSecondClicksAreIgnored) {
     EXPECT_STREQ("first", window.GetText());
     EXPECT_TRUE(IsWindow(popup));
     EXPECT_EQ(0, TWinInspector::editing);
+}
+
+TEST(EditPopup, IsASystemEditControlInsideTheInspector) {
+    Inspected window;
+    window.SetRect(40, 600, 300, 80);
+    window.OpenInspector(400, 600);
+    TWinInspector* inspector = window.Attached();
+    ASSERT_NE(nullptr, inspector->GetHandle());
+    struct StoredPopup : TWinEditPopup {
+        using TWinEditPopup::TWinEditPopup;
+        uint32_t StoredStyle() const { return style; }
+    } popup(inspector);
+    EXPECT_EQ(0x568000C4u, popup.StoredStyle());
+    EXPECT_TRUE(popup.RegisterWindowClass());
+    popup.SetEditText("stored");
+    EXPECT_STREQ("stored", popup.GetText());
+    popup.Create();
+    HWND field = popup.GetHandle();
+    ASSERT_NE(nullptr, field);
+    EXPECT_EQ(inspector->GetHandle(), GetParent(field));
+    char name[16] = {0};
+    GetClassNameA(field, name, sizeof name);
+    EXPECT_STREQ("EDIT", CharUpperA(name));
+    // The edit control draws its border itself and takes WS_BORDER out of its style.
+    EXPECT_EQ(0x560000C4u, GetWindowLongA(field, GWL_STYLE) & ~static_cast<DWORD>(WS_BORDER));
+    RECT outer;
+    GetWindowRect(field, &outer);
+    EXPECT_EQ(100, outer.right - outer.left);
+    EXPECT_EQ(20, outer.bottom - outer.top);
+
+    popup.SetEditText("shown");
+    char shown[16] = {0};
+    GetWindowTextA(field, shown, sizeof shown);
+    EXPECT_STREQ("shown", shown);
+    SetWindowTextA(field, "typed");
+    popup.OnCommand(MAKEWPARAM(0, EN_CHANGE), reinterpret_cast<LPARAM>(field));
+    EXPECT_STREQ("shown", popup.GetText()) << "only losing the focus takes the text";
+    popup.OnCommand(MAKEWPARAM(0, EN_KILLFOCUS), reinterpret_cast<LPARAM>(field));
+    EXPECT_STREQ("typed", popup.GetText());
+    messagePump.PumpPending();
 }
