@@ -4,6 +4,7 @@
 
 #include "slave/CommonRam.h"
 #include "slave/SlaveErrorLog.h"
+#include "twin/TWin.h"
 
 namespace {
 void* const fixedAddress = reinterpret_cast<void*>(FixedCommonRamAddress);
@@ -18,7 +19,9 @@ TEST(CommonRam, SectionViewAtTheFixedAddressIsTakenWithoutTheLibrary) {
     static_cast<unsigned char*>(view)[2] = 0x33;
     static_cast<unsigned char*>(view)[3] = 0xCC;
 
-    EXPECT_TRUE(FindCommonRam());
+    TWin window;
+    LocateCommonRam(window);
+    EXPECT_STREQ("", window.GetText());
     EXPECT_EQ(fixedAddress, const_cast<uint8_t*>(commonRam));
     EXPECT_EQ(SyncupReady, ReadSyncup());
     EXPECT_EQ(nullptr, GetModuleHandleA("ZRSlaveDriver.dll"));
@@ -35,7 +38,9 @@ TEST(CommonRam, PrivateMemoryAtTheFixedAddressIsRefused) {
     EXPECT_TRUE(CommonRamUsable(own, false));
 
     // No driver library on this machine either: the emulation takes over.
-    EXPECT_FALSE(FindCommonRam());
+    TWin window;
+    LocateCommonRam(window);
+    EXPECT_STREQ("Emulating hardware in download mode...", window.GetText());
     EXPECT_EQ(EmulationRam, const_cast<uint8_t*>(commonRam));
     EXPECT_EQ(SyncupEmulation, ReadSyncup());
     EXPECT_EQ(0x01u, slaveErrorLog.Errors());
