@@ -4,7 +4,6 @@
 
 #include <fstream>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -27,17 +26,4 @@ inline std::string BoardFolder(const char* variant, const char* settings) {
     std::ofstream(dir + "\\ZRSlaveDriver.ini") << settings;
     SetDllDirectoryA(folder);
     return dir;
-}
-
-inline std::vector<std::string> Lines(const std::string& path) {
-    std::ifstream file(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);)
-        lines.push_back(line.substr(0, line.find('\r')));
-    return lines;
-}
-
-inline std::vector<unsigned char> ReadAll(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::vector<unsigned char>(std::istreambuf_iterator<char>(file), {});
 }
