@@ -1,15 +1,81 @@
-#!/bin/sh
-# Builds on `make build`: starts the shipped program under Wine and says what it did.
-set -e
+#!/bin/bash
+# Builds on `make build`: lays out a fresh simulated instrument (EWF installation, option code
+# 1004) and runs the shipped program on it under Wine, first with -nocommit, then with the commit.
+# Every status line is photographed (build/demo/shots/*.png) and the changes are listed.
+set -euo pipefail
 build=$(realpath "$1")
-exe="$build/bin/ZR7KMUpgrade.exe"
-prefix="$build/demo/wineprefix"
-scripts/wine-prefix.sh "$prefix"
-WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
-echo "Starting $exe under Wine (prefix $prefix) with the command word MASTER..."
-set +e
-WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all xvfb-run -a wine "$exe" MASTER
-rc=$?
-set -e
-echo "The program ended with exit code $rc. (The upgrade roads are not built yet: it only stores"
-echo "its instance handle and returns.)"
+demo="$build/demo"
+if [ -z "${ZR7_DEMO_DISPLAY:-}" ]; then
+    mkdir -p "$demo"
+    exec env ZR7_DEMO_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+scripts/wine-prefix.sh "$demo/wineprefix"
+inst="$demo/instrument"
+[ -d "$inst/prefix" ] && WINEPREFIX="$inst/prefix" wineserver -k 2>/dev/null || true
+standins/instrument/make-instrument.sh --base "$demo/wineprefix" --out "$inst" \
+    --program "$build/bin/ZR7KMUpgrade.exe" --app "$build/standins/ZR7KM.exe" \
+    --option 1004 3.05 --language short
+export WINEPREFIX="$inst/prefix"
+c="$inst/prefix/drive_c"
+shots="$demo/shots"
+rm -rf "$shots"
+mkdir -p "$shots"
+
+# Drive C: (without the option folders) and P: as "path<tab>checksum" lines, folders as "path/".
+listing() { # drive letter, folder, names
+    local drive=$1
+    cd "$2"
+    shift 2
+    find $@ -path ZR7KM/OPTIONS -prune -o -type d -printf "$drive:/%p/\tfolder\n" -o \
+        -type f -printf "$drive:/%p\t" -exec sh -c 'md5sum <"$1" | cut -c1-32' sh {} \; 2>/dev/null || true
+}
+snapshot() {
+    (listing C "$c" ZR7KM 'XPe*' windows/COMMIT.BAT commit.log)
+    (listing P "$inst/p-drive" Tenacor)
+}
+
+changes() { # before after
+    join -t $'\t' -a1 -a2 -e - -o 0,1.2,2.2 <(sort "$1") <(sort "$2") |
+        awk -F'\t' '$2 == "-" { print "  added:   " $1; next }
+                    $3 == "-" { print "  removed: " $1; next }
+                    $2 != $3 { print "  changed: " $1 }' | sed 's|/|\\|g'
+}
+
+# Photographs the screen whenever it changes while the program runs.
+run() {
+    local word=$1 before="$demo/before.txt" after="$demo/after.txt"
+    snapshot >"$before"
+    echo
+    echo "== E:\\ZR7KMUpgrade.exe $word"
+    local start=$(date +%s)
+    (cd "$c/ZR7KM" && wine 'E:\ZR7KMUpgrade.exe' $word) &
+    local pid=$! last="" n=0 name=${word#-}
+    name=${name:-commit}
+    while kill -0 "$pid" 2>/dev/null; do
+        local shot="$shots/tmp.png"
+        xwd -root -silent | convert xwd:- -crop 520x80+0+0 +repage "$shot" 2>/dev/null || continue
+        local sum=$(convert "$shot" rgb:- | md5sum | cut -c1-32)
+        if [ "$sum" != "$last" ] && [ "$(convert "$shot" -format '%[fx:mean]' info:)" != 0 ]; then
+            n=$((n + 1))
+            mv "$shot" "$shots/$name-$(printf %02d $n).png"
+            last=$sum
+        fi
+        sleep 0.5
+    done
+    wait "$pid" && rc=0 || rc=$?
+    wineserver -w
+    rm -f "$shots/tmp.png"
+    echo "ended with exit code $rc after $(($(date +%s) - start)) s; $n screenshots in $shots"
+    snapshot >"$after"
+    echo "changes on the instrument:"
+    changes "$before" "$after"
+    [ -f "$c/commit.log" ] && echo "  C:\\commit.log says: $(tr -d '\r' <"$c/commit.log" | paste -sd,)"
+    [ -f "$c/ZR7KM/ZR7KM.started" ] && echo "  the application was restarted: $(tr -d '\r' <"$c/ZR7KM/ZR7KM.started" | paste -sd' ')"
+    rm -f "$c/ZR7KM/ZR7KM.started" "$c/commit.log"
+}
+
+echo "Simulated instrument in $inst (C: is prefix/drive_c, P: is p-drive, E: is disk)."
+echo "DiskInfo.txt: $(tr -d '\r' <"$inst/disk/DiskInfo.txt" | paste -sd' ')"
+run -nocommit
+run ""

@@ -28,16 +28,6 @@ void LogSyncup(TWin& window, const char* format, uint16_t syncup) {
     Log(window, text);
 }
 
-void EnterDownloadMode() {
-    for (int offset = 0; offset < CommonRamUsedSize; ++offset)
-        WriteCommonRam(offset, 0);
-    WriteCommonRam(SyncupOffset, 0xCC);
-    WriteCommonRam(SyncupOffset + 1, 0x33);
-    HandshakePause(1000);
-    ClearAbort();
-    SendStartCommand();
-}
-
 // Waits until the window is free; the abort test and one poll run at least once per block.
 void AwaitFreeWindow() {
     do {
@@ -54,6 +44,16 @@ void AwaitFreeWindow() {
 }
 } // namespace
 
+void EnterDownloadMode() {
+    for (int offset = 0; offset < CommonRamUsedSize; ++offset)
+        WriteCommonRam(offset, 0);
+    WriteCommonRam(SyncupOffset, 0xCC);
+    WriteCommonRam(SyncupOffset + 1, 0x33);
+    HandshakePause(1000);
+    ClearAbort();
+    SendStartCommand();
+}
+
 int32_t SendStartCommand() {
     for (int tries = 1;; ++tries) {
         ClearAbort();
@@ -69,8 +69,7 @@ int32_t SendStartCommand() {
     }
 }
 
-int32_t TransferBlocks(const unsigned char* image, TWin& window) {
-    ShowProgress(window, "Downloading...");
+void SendBlocks(const unsigned char* image, TWin& window) {
     char text[32];
     for (int block = 0; block < BlockCount; ++block) {
         std::snprintf(text, sizeof text, "Block %d", block + 1);
@@ -83,7 +82,10 @@ int32_t TransferBlocks(const unsigned char* image, TWin& window) {
         WriteCommonRam(BlockHandshakeOffset, 1);
         Sleep(1);
     }
-    ShowProgress(window, "");
+}
+
+void AwaitSlaveFinish(TWin& window) {
+    char text[32];
     int seconds = 0;
     while (ReadCommonRam(BlockHandshakeOffset) != 0) {
         HandshakePause(1000);
@@ -99,6 +101,13 @@ int32_t TransferBlocks(const unsigned char* image, TWin& window) {
     }
     WriteCommonRam(BlockHandshakeOffset, 0xFF);
     HandshakePause(200);
+}
+
+int32_t TransferBlocks(const unsigned char* image, TWin& window) {
+    ShowProgress(window, "Downloading...");
+    SendBlocks(image, window);
+    ShowProgress(window, "");
+    AwaitSlaveFinish(window);
     return 0;
 }
 

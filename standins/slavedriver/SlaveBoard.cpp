@@ -1,8 +1,9 @@
 // The slave board as a thread beside the program: it watches the shared block as the real board
 // does, answers the download handshake and keeps what it received. Records, beside the library:
 // board-ports.txt (every port write with its time), board-events.txt (what the board saw),
-// board-received.bin (the image, written when the program closes with 255), and, as the process
-// ends, board-summary.txt and board-commonram.bin (the first 1,024 bytes as the program left them).
+// board-received.bin (the image, written when the program closes with 255, or as the process ends
+// the blocks taken until then), and, as the process ends, board-summary.txt and
+// board-commonram.bin (the first 1,024 bytes as the program left them).
 #include <windows.h>
 
 #include "BoardRecord.h"
@@ -30,11 +31,18 @@ volatile LONG blocksTaken = 0;
 volatile LONG closed = 0;
 volatile LONG receivedWritten = 0;
 
-void Event(const char* text) { RecordLine("board-events.txt", text); }
+// Each event with its time in microseconds since the library was loaded.
+void Event(const char* text) {
+    char line[128];
+    wsprintfA(line, "%lu us %s", MicrosecondsSinceLoad(), text);
+    RecordLine("board-events.txt", line);
+}
 
+// What the board has taken so far, block by block.
 void WriteReceived() {
-    if (InterlockedExchange(&receivedWritten, 1) == 0)
-        RecordBytes("board-received.bin", received, sizeof received);
+    const LONG blocks = blocksTaken < BlockCount ? blocksTaken : LONG(BlockCount);
+    if (blocks > 0 && InterlockedExchange(&receivedWritten, 1) == 0)
+        RecordBytes("board-received.bin", received, static_cast<DWORD>(blocks) * BlockSize);
 }
 
 void Wait() {
@@ -63,6 +71,8 @@ Phase TakeBlock() {
             received[(number - 1) * BlockSize + i] = shared[Window + i];
     }
     blocksTaken = number;
+    if (number == 1 || number == BlockCount)
+        Event(number == 1 ? "block 1 taken" : "block 512 taken");
     if (number + 1 == settings.abortAtBlock) {
         shared[AbortFlag] = 1;
         char text[64];
@@ -146,8 +156,7 @@ DWORD WINAPI RunBoard(void*) {
 void RecordEnd() {
     if (shared == nullptr)
         return;
-    if (closed || shared[Handshake] == 0xFF)
-        WriteReceived();
+    WriteReceived();
     char text[96];
     wsprintfA(text, "blocks %ld\r\nclosed %ld\r\nhandshake %u", blocksTaken, closed,
               shared[Handshake]);

@@ -1,6 +1,7 @@
 # End-to-end harness, sourced by the *.test.sh scripts of this folder (and of others that need a
 # simulated instrument). Needs the CTest environment (ZR7_SOURCE, ZR7_BUILD, ZR7_WINEPREFIX).
-#   lay_instrument [make-instrument.sh options]   fresh instrument in $inst; $c is its drive C:
+#   lay_instrument [make-instrument.sh options]   fresh instrument in $inst; $c is its drive C:,
+#                                                  $p drive P:; e2eProgram overrides the program
 #   run_upgrade [words...]                         test build from E:, transcript in $transcript
 #   run_shipped [words...]                         the shipped program, same place, real time
 #   expect_transcript <<'EOF'                       the whole transcript must be the given text
