@@ -54,3 +54,4 @@ awk -v w="$wall" -v c="$cpu" -v r="$rss" -v mw="$minWall" -v mc="$minCpu" -v mr=
     printf "%-22s %18.2f %18.2f\n", "CPU time (s)", c, mc
     printf "%-22s %18.1f %18.1f\n", "peak memory (MiB)", r / 1024, mr / 1024
 }'
+scripts/bench-slave.sh "$build"

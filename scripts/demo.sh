@@ -85,3 +85,7 @@ tr -d '\r' <"$demo/plan.txt" | sed 's/^/  /'
 echo "ZR7Disk ended with exit status $planExit"
 run -nocommit
 run ""
+
+echo
+echo "== The slave road"
+scripts/demo-slave.sh "$build"

@@ -7,6 +7,7 @@
 #include "slave/CommonRam.h"
 #include "slave/SlaveErrorLog.h"
 #include "slave/SlavePacing.h"
+#include "slave/WindowShot.h"
 #include "twin/TWin.h"
 
 namespace {
@@ -150,6 +151,7 @@ uint32_t DownloadToSlave(const unsigned char* image, TWin& window) {
             Log(window, failure);
         }
     }
+    RecordWindowShot(window.GetHandle(), "progress");
     if (slaveErrorLog.Errors() != 0 || slaveErrorLog.Warnings() != 0)
         slaveErrorLog.ReportErrors();
     char result[16];

@@ -1,6 +1,7 @@
 #include "slave/SlaveErrorLog.h"
 
 #include "slave/SlavePacing.h"
+#include "slave/WindowShot.h"
 #include "twin/TWin.h"
 #include "upgrade/Pacing.h"
 
@@ -114,6 +115,7 @@ void SlaveErrorLog::Report(int32_t selection) const {
     wsprintfA(height, "%ld", shown.bottom - shown.top);
     RecordSlave("slave-report-height", height);
     RecordSlave("slave-report", report.CStr());
+    RecordWindowShot(window.GetHandle(), "report");
     // The report stands without pumping messages, as the whole download does.
     Pause(15000);
 }

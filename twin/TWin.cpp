@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "twin/Instance.h"
+#include "twin/TWinInspector.h"
 #include "twin/WindowProc.h"
 
 TWin::TWin()
@@ -15,6 +16,8 @@ TWin::TWin()
       lineStart{0, 0}, lineEnd{0, 0} {}
 
 TWin::~TWin() {
+    // An open inspector points back at this object and its window is owned by ours: it goes first.
+    delete inspector;
     if (ownedFont)
         DeleteObject(ownedFont);
     if (OwnsWindow()) {
