@@ -77,6 +77,12 @@ run() {
 
 echo "Simulated instrument in $inst (C: is prefix/drive_c, P: is p-drive, E: is disk)."
 echo "DiskInfo.txt: $(tr -d '\r' <"$inst/disk/DiskInfo.txt" | paste -sd' ')"
+echo
+echo "== ZR7Disk plan E:\\ (what the program will do with this disk)"
+planExit=0
+(cd "$c" && wine "$build/bin/ZR7Disk.exe" plan 'E:\') >"$demo/plan.txt" || planExit=$?
+tr -d '\r' <"$demo/plan.txt" | sed 's/^/  /'
+echo "ZR7Disk ended with exit status $planExit"
 run -nocommit
 run ""
 

@@ -24,7 +24,8 @@ uint32_t BitwiseCrc(const std::vector<unsigned char>& data, size_t from) {
 std::string TempPath(const char* name) {
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + "zr7disk-" + name;
+    // Test cases run side by side in one prefix; each process keeps to files of its own.
+    return std::string(folder) + "zr7disk-" + std::to_string(GetCurrentProcessId()) + "-" + name;
 }
 
 void WriteFile(const std::string& path, const std::vector<unsigned char>& data) {

@@ -29,24 +29,33 @@ std::string Label(double value) {
     return RelabelledName("With", value, label, sizeof label) ? label : "?";
 }
 
-// The relabel as it would happen on this machine, or the label alone where it has no build
-// folder to relabel.
-void PrintRelabel(const char* when, double value) {
+// The first folder matching "C:\XPe Build*" on this machine, empty when there is none.
+std::string FindBuildFolder() {
     WIN32_FIND_DATAA entry;
     HANDLE search = FindFirstFileA("C:\\XPe Build*", &entry);
-    if (search == INVALID_HANDLE_VALUE) {
+    if (search == INVALID_HANDLE_VALUE)
+        return "";
+    FindClose(search);
+    return entry.cFileName;
+}
+
+// The relabel as it would happen to the build folder of this machine (renamed in step), or the
+// label alone where it has none.
+void PrintRelabel(const char* when, double value, std::string& buildFolder) {
+    if (buildFolder.empty()) {
         std::printf("relabel %s: the first folder matching C:\\XPe Build* gets \"%s\" (none on "
                     "this machine)\n",
                     when, Label(value).c_str());
         return;
     }
-    FindClose(search);
     char newName[MAX_PATH];
-    if (RelabelledName(entry.cFileName, value, newName, sizeof newName))
-        std::printf("relabel %s: C:\\%s\\ becomes C:\\%s\\\n", when, entry.cFileName, newName);
-    else
+    if (!RelabelledName(buildFolder.c_str(), value, newName, sizeof newName)) {
         std::printf("relabel %s: C:\\%s\\ stays as it is (no \"With\" in its name)\n", when,
-                    entry.cFileName);
+                    buildFolder.c_str());
+        return;
+    }
+    std::printf("relabel %s: C:\\%s\\ becomes C:\\%s\\\n", when, buildFolder.c_str(), newName);
+    buildFolder = newName;
 }
 
 int PrintResult(int result) {
@@ -136,19 +145,23 @@ int PlanSystemRoad(const std::string& folder) {
     }
     std::printf("installation: %s, into %s\n", steps.ewf ? "EWF" : "MASTER",
                 steps.ewf ? "P:/Tenacor" : "c:/ZR7KM");
+    std::string buildFolder = FindBuildFolder();
     if (steps.ewf)
-        PrintRelabel("before the extraction", optionValue);
-    std::printf("runs: %s\n", commandLine.CStr());
+        PrintRelabel("before the extraction", optionValue, buildFolder);
+    std::printf("installation: runs %s\n", commandLine.CStr());
     const bool listed = PrintArchive(archive);
     if (!commit)
-        std::printf("commit: no (-nocommit)\n");
+        std::printf(
+            "commit: no (-nocommit): C:\\ZR7KM\\COMMIT.BAT and drive P: stay as they are\n");
     else if (!Exists("C:/Windows/Commit.bat"))
-        std::printf("commit: none on this machine, it has no C:/Windows/Commit.bat\n");
+        std::printf(
+            "commit: none, this machine has no C:/Windows/Commit.bat (C:\\ZR7KM\\COMMIT.BAT "
+            "is deleted)\n");
     else {
         std::printf("commit: C:\\ZR7KM\\COMMIT.BAT (if any) replaces C:\\WINDOWS\\COMMIT.BAT\n");
-        PrintRelabel("in the commit", CommitLabelValue);
-        std::printf("commit: Tenacor files copied to P:\\Tenacor\\, its ProtectedFiles deleted, "
-                    "then C:/Windows/Commit.bat runs\n");
+        PrintRelabel("in the commit", CommitLabelValue, buildFolder);
+        std::printf("commit: Tenacor files copied to P:\\Tenacor\\, its ProtectedFiles deleted\n");
+        std::printf("commit: runs C:/Windows/Commit.bat\n");
     }
     PrintResult(Success);
     return listed ? Success : Failed;
@@ -167,13 +180,23 @@ int PlanSlaveRoad(const std::string& folder) {
 }
 
 int PlanWord(const std::string& folder, const char* word) {
+    // The program takes its word from its whole command line, in which the system quotes the
+    // program's path; a blank in the disk folder therefore shifts the word.
+    const std::string commandLine = "\"" + folder + "\\ZR7KMUpgrade.exe\" " + word;
+    const std::string seen = ReadCommandWord(commandLine.c_str());
     commitFlag = 1;
-    const Road road = ChooseRoad(word);
+    const Road road = ChooseRoad(seen.c_str());
     std::printf("== command word \"%s\": %s\n", word,
                 road == Road::Slave ? "slave road"
                 : commitFlag == 1   ? "system file road, commit flag 1"
                                     : "system file road, commit flag 0");
-    const int result = road == Road::Slave ? PlanSlaveRoad(folder) : PlanSystemRoad(folder);
+    if (seen != word)
+        std::printf("warning: the disk folder has a blank, so the program reads \"%s\" as its "
+                    "command word, not \"%s\"\n",
+                    seen.c_str(), word);
+    int result = road == Road::Slave ? PlanSlaveRoad(folder) : PlanSystemRoad(folder);
+    if (seen != word && result == Success)
+        result = Failed;
     std::printf("\n");
     return result;
 }
