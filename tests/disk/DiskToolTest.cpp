@@ -134,6 +134,8 @@ TEST(DiskTool, WrapMakesAnImageThatCheckAndTheProgramsLoaderAccept) {
     ToolRun rawCheck = RunTool("check " + Quoted(raw));
     EXPECT_EQ(rawCheck.exitCode, 0u) << rawCheck.output;
     EXPECT_NE(rawCheck.output.find("raw image"), std::string::npos) << rawCheck.output;
+    DeleteFileA(raw.c_str());
+    DeleteFileA(slave.c_str());
 }
 
 TEST(DiskTool, WrapRefusesOtherSizesAndLeavesTheOutputAlone) {
@@ -152,6 +154,7 @@ TEST(DiskTool, WrapRefusesOtherSizesAndLeavesTheOutputAlone) {
     DeleteFileA(raw.c_str());
     EXPECT_EQ(RunTool("wrap " + Quoted(raw) + " " + Quoted(slave)).exitCode, 1u);
     EXPECT_EQ(ReadFile(slave), old);
+    DeleteFileA(slave.c_str());
 }
 
 TEST(DiskTool, CheckShowsTheLineTheProgramWouldLog) {

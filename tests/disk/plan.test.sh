@@ -83,6 +83,11 @@ plan_and_run MASTER
 check 'grep -qx "missing: E:\\\\extract.exe" "$plan"' "missing tool not named"
 lay_instrument --no-diskinfo --no-syscab
 plan_and_run MASTER
+# A system archive that is no cabinet: the program notices nothing, the plan does.
+lay_instrument --option 1004 3.1
+echo "not a cabinet" >"$inst/disk/ZR7KMSYS1.cab"
+plan_and_run -nocommit
+check 'grep -q "^warning: E:.ZR7KMSYS1.cab is not a cabinet" "$plan"' "junk archive not noticed"
 head -c 131072 /dev/urandom >"$work/raw.bin"
 (cd "$work" && WINEPREFIX="$inst/prefix" wine "$tool" wrap raw.bin SLAVE.BIN >/dev/null)
 lay_instrument --no-diskinfo --no-syscab
