@@ -14,11 +14,11 @@ deps:
 build: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=$(TOOLCHAINS)/mingw-i686-win32.cmake >/dev/null
-	@cmake --build $(BUILD) -j$(JOBS) -- --no-print-directory -s
+	@cmake --build $(BUILD) -j$(JOBS) >$(BUILD)/build.log 2>&1 || { cat $(BUILD)/build.log; exit 1; }
 	@cmake -S . -B $(BUILD)/test -DCMAKE_BUILD_TYPE=Release -DZR7_TESTS=ON \
 	  -DZR7_SHIPPED_DIR=$(abspath $(BUILD))/bin \
 	  -DCMAKE_TOOLCHAIN_FILE=$(TOOLCHAINS)/mingw-i686-posix.cmake >/dev/null
-	@cmake --build $(BUILD)/test -j$(JOBS) -- --no-print-directory -s
+	@cmake --build $(BUILD)/test -j$(JOBS) >$(BUILD)/test/build.log 2>&1 || { cat $(BUILD)/test/build.log; exit 1; }
 
 test: build
 	@JOBS=$(JOBS) scripts/run-tests.sh $(BUILD)/test

@@ -34,27 +34,11 @@ crc=$(gzip -c "$image" | tail -c 8 | head -c 4 | od -An -tx4 | tr -d ' ')
     cat "$image"
 } >"$inst/disk/SLAVE.BIN"
 
+source scripts/photographed-run.sh
 run() { # name
     echo
     echo "== E:\\ZR7KMUpgrade.exe SLAVE ($1)"
-    local start=$(date +%s)
-    (cd "$c/ZR7KM" && wine 'E:\ZR7KMUpgrade.exe' SLAVE) &
-    local pid=$! last="" n=0
-    while kill -0 "$pid" 2>/dev/null; do
-        local shot="$shots/tmp.png"
-        xwd -root -silent | convert xwd:- -crop 520x360+0+0 +repage "$shot" 2>/dev/null || continue
-        local sum=$(convert "$shot" rgb:- | md5sum | cut -c1-32)
-        if [ "$sum" != "$last" ] && [ "$(convert "$shot" -format '%[fx:mean]' info:)" != 0 ]; then
-            n=$((n + 1))
-            mv "$shot" "$shots/$1-$(printf %02d $n).png"
-            last=$sum
-        fi
-        sleep 0.5
-    done
-    wait "$pid" && rc=0 || rc=$?
-    wineserver -w
-    rm -f "$shots/tmp.png"
-    echo "ended with exit code $rc after $(($(date +%s) - start)) s; $n screenshots in $shots"
+    photographed_run "$1" 520x360+0+0 SLAVE
 }
 
 echo "Simulated instrument in $inst; SLAVE.BIN of $(stat -c %s "$inst/disk/SLAVE.BIN") bytes on E:."

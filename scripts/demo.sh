@@ -42,31 +42,15 @@ changes() { # before after
                     $2 != $3 { print "  changed: " $1 }' | sed 's|/|\\|g'
 }
 
-# Photographs the screen whenever it changes while the program runs.
+source scripts/photographed-run.sh
+
 run() {
     local word=$1 before="$demo/before.txt" after="$demo/after.txt"
     snapshot >"$before"
     echo
     echo "== E:\\ZR7KMUpgrade.exe $word"
-    local start=$(date +%s)
-    (cd "$c/ZR7KM" && wine 'E:\ZR7KMUpgrade.exe' $word) &
-    local pid=$! last="" n=0 name=${word#-}
-    name=${name:-commit}
-    while kill -0 "$pid" 2>/dev/null; do
-        local shot="$shots/tmp.png"
-        xwd -root -silent | convert xwd:- -crop 520x80+0+0 +repage "$shot" 2>/dev/null || continue
-        local sum=$(convert "$shot" rgb:- | md5sum | cut -c1-32)
-        if [ "$sum" != "$last" ] && [ "$(convert "$shot" -format '%[fx:mean]' info:)" != 0 ]; then
-            n=$((n + 1))
-            mv "$shot" "$shots/$name-$(printf %02d $n).png"
-            last=$sum
-        fi
-        sleep 0.5
-    done
-    wait "$pid" && rc=0 || rc=$?
-    wineserver -w
-    rm -f "$shots/tmp.png"
-    echo "ended with exit code $rc after $(($(date +%s) - start)) s; $n screenshots in $shots"
+    local name=${word#-}
+    photographed_run "${name:-commit}" 520x80+0+0 $word
     snapshot >"$after"
     echo "changes on the instrument:"
     changes "$before" "$after"

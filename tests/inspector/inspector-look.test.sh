@@ -1,38 +1,11 @@
 #!/bin/bash
 # Opens an inspector beside a status window and saves what the X screen shows of both as
 # $ZR7_BUILD/screenshots/inspector-look.png, for a person to look at.
-set -eu
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-shots="$ZR7_BUILD/screenshots"
-mkdir -p "$shots"
-shot="$shots/inspector-look.png"
-rm -f "$shot"
-
-ZR7_INSPECTOR_READY="Z:$work/ready" ZR7_INSPECTOR_DONE="Z:$work/done" \
-    "$ZR7_WINE_RUN" "$ZR7_BUILD/bin/inspector_tests.exe" \
-    --gtest_filter=InspectorLook.OpenBesideAStatusWindow >"$work/log" 2>&1 &
-program=$!
-for _ in $(seq 600); do
-    [ -s "$work/ready" ] && break
-    sleep 0.1
-done
-if [ ! -s "$work/ready" ]; then
-    cat "$work/log"
-    echo "the windows never came up"
-    exit 1
-fi
-read -r sl st sr sb il it ir ib < <(tr -d "\r" <"$work/ready")
-left=$((sl < il ? sl : il))
-top=$((st < it ? st : it))
-right=$((sr > ir ? sr : ir))
-bottom=$((sb > ib ? sb : ib))
-# Let the windows' messages reach the X server before the capture.
-sleep 0.5
-xwd -root -silent | convert xwd:- -crop "$((right - left))x$((bottom - top))+$left+$top" +repage \
-    "$shot"
-touch "$work/done"
-wait "$program" || { cat "$work/log"; exit 1; }
+source "$ZR7_SOURCE/tests/screenshot-lib.sh"
+shot="$ZR7_BUILD/screenshots/inspector-look.png"
+capture_test "$ZR7_BUILD/bin/inspector_tests.exe" InspectorLook.OpenBesideAStatusWindow "$shot"
+read -r sl st sr sb < <(sed -n 1p <<<"$rects")
+read -r il it ir ib < <(sed -n 2p <<<"$rects")
 
 # In the capture: the inspector's column line is black, its value column white, and the status
 # window shows dark text on white.
