@@ -7,20 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include "slave/BitwiseCrc.h"
 #include "slave/SlaveImage.h"
 
 namespace {
-// A bit at a time, without a table: a second way to the CRC the tool writes.
-uint32_t BitwiseCrc(const std::vector<unsigned char>& data, size_t from) {
-    uint32_t crc = 0xFFFFFFFFu;
-    for (size_t i = from; i < data.size(); ++i) {
-        crc ^= data[i];
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
-    }
-    return ~crc;
-}
-
 std::string TempPath(const char* name) {
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);

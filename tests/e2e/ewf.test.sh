@@ -14,12 +14,7 @@ run_upgrade MASTER
     status_line "Copying system update files. Please Wait."
     echo "child E:\\extract.exe /E /Y /L P:/Tenacor E:\\ZR7KMSYS1.cab"
     status_line "Extracting files..."
-    caption "ZR7KM - Saving Disk Image..."
-    status_line "Saving all changes to drive C:. Please Wait..."
-    echo "pause 3000 | Saving all changes to drive C:. Please Wait..."
-    echo "child C:/Windows/Commit.bat"
-    status_line "Updating Disk C: Image... WAIT!"
-    echo "pause 30000 | Updating Disk C: Image... WAIT!"
+    commit_lines
     closing
 } | expect_transcript
 check '[ "$exitCode" = 0 ]' "exit code $exitCode"

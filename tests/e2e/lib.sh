@@ -5,7 +5,8 @@
 #   run_upgrade [words...]                         test build from E:, transcript in $transcript
 #   run_shipped [words...]                         the shipped program, same place, real time
 #   expect_transcript <<'EOF'                       the whole transcript must be the given text
-#   opening WORD / status_line TEXT / caption TEXT / closing   pieces of an expected transcript
+#   opening WORD / status_line TEXT / caption TEXT / commit_lines / closing
+#                                                   pieces of an expected transcript
 #   check CONDITION MESSAGE / finish                collect failures, exit 1 if any
 set -u
 e2eDisk=""
@@ -69,6 +70,16 @@ opening() {
         status_line "$line"
         echo "pause 0 | $line"
     done
+}
+
+# What the commit shows when the commit batch is there and the flag is set.
+commit_lines() {
+    caption "ZR7KM - Saving Disk Image..."
+    status_line "Saving all changes to drive C:. Please Wait..."
+    echo "pause 3000 | Saving all changes to drive C:. Please Wait..."
+    echo "child C:/Windows/Commit.bat"
+    status_line "Updating Disk C: Image... WAIT!"
+    echo "pause 30000 | Updating Disk C: Image... WAIT!"
 }
 
 # What every run shows last when the application is there to restart.

@@ -13,12 +13,7 @@ run_upgrade
     status_line "Copying system update files. Please Wait."
     echo "child E:\\extract.exe /E /Y /L c:/ZR7KM E:\\ZR7KMSYS1.cab"
     status_line "Extracting files..."
-    caption "ZR7KM - Saving Disk Image..."
-    status_line "Saving all changes to drive C:. Please Wait..."
-    echo "pause 3000 | Saving all changes to drive C:. Please Wait..."
-    echo "child C:/Windows/Commit.bat"
-    status_line "Updating Disk C: Image... WAIT!"
-    echo "pause 30000 | Updating Disk C: Image... WAIT!"
+    commit_lines
     closing
 } | expect_transcript
 check '[ -f "$c/ZR7KM/ZR7KMSYS.dll" ] && [ ! -e "$p/Tenacor/ZR7KMSYS.dll" ]' "not extracted into c:/ZR7KM"

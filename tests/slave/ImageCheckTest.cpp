@@ -6,22 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include "BitwiseCrc.h"
 #include "slave/ImageCheck.h"
 #include "slave/SlaveErrorLog.h"
 #include "slave/SlaveImage.h"
 
 namespace {
-// A bit at a time, without a table: a second way to the same CRC.
-uint32_t BitwiseCrc(const std::vector<unsigned char>& data, size_t from) {
-    uint32_t crc = 0xFFFFFFFFu;
-    for (size_t i = from; i < data.size(); ++i) {
-        crc ^= data[i];
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
-    }
-    return ~crc;
-}
-
 std::vector<unsigned char> Pattern(size_t size) {
     std::vector<unsigned char> data(size);
     for (size_t i = 0; i < size; ++i)
