@@ -5,11 +5,11 @@
 set -euo pipefail
 build=$(realpath "$1")
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
 fi
 export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 prefix="$build/bench/slave-wineprefix"
-scripts/wine-prefix.sh "$prefix"
+scripts/wine-prefix.sh "$prefix" 800x600
 work=$(mktemp -d "${TMPDIR:-/tmp}/zr7-slavebench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cp "$build/tools/SlaveBench.exe" "$build/slaveboard/ZRSlaveDriver.dll" "$work/"

@@ -1,26 +1,36 @@
 #!/bin/bash
 # The slave road of `make demo` (called by demo.sh under its display, or on its own): the shipped
 # program sends a headered SLAVE.BIN to the simulated slave board, then runs without the driver
-# library against its emulation. The screen is photographed whenever it changes
-# (build/demo/slave-shots/*.png); the CRC in the header and the board's received image are shown.
+# library against its emulation, each road photographed at every status line and every window
+# that opens (build/demo/slave-<road>-sheet.png). The test build runs each road first on a twin
+# instrument: its transcript gives the fixed pauses, the log and the report, and it saves the
+# progress and report windows from their own device contexts for the sheets, since what the
+# program draws during the download, when it handles no messages, never reaches the screen.
 set -euo pipefail
 build=$(realpath "$1")
 demo="$build/demo"
 if [ -z "${DISPLAY:-}" ]; then
     mkdir -p "$demo"
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
 fi
 export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-scripts/wine-prefix.sh "$demo/wineprefix"
+scripts/wine-prefix.sh "$demo/wineprefix" 800x600
+photographer="$build/tools/Photographer.exe"
+source scripts/photographed-run.sh
+
+lay() { # instrument folder, program
+    [ -d "$1/prefix" ] && WINEPREFIX="$1/prefix" wineserver -k 2>/dev/null || true
+    standins/instrument/make-instrument.sh --base "$demo/wineprefix" --out "$1" --program "$2" \
+        --app "$build/standins/ZR7KM.exe"
+}
 inst="$demo/slave-instrument"
-[ -d "$inst/prefix" ] && WINEPREFIX="$inst/prefix" wineserver -k 2>/dev/null || true
-standins/instrument/make-instrument.sh --base "$demo/wineprefix" --out "$inst" \
-    --program "$build/bin/ZR7KMUpgrade.exe" --app "$build/standins/ZR7KM.exe"
+twin="$demo/slave-twin"
+lay "$inst" "$build/bin/ZR7KMUpgrade.exe"
+lay "$twin" "$build/test/bin/ZR7KMUpgrade.exe"
+rm -rf "$demo/frames"/slave-* "$demo/drawings" "$demo"/slave-*-sheet.png
+mkdir -p "$demo/frames" "$demo/transcripts" "$demo/drawings"
 export WINEPREFIX="$inst/prefix"
 c="$inst/prefix/drive_c"
-shots="$demo/slave-shots"
-rm -rf "$shots"
-mkdir -p "$shots"
 
 # SLAVE.BIN: the magic E3 E3, the CRC-32 of the image (computed by gzip, not by the program),
 # then the 131,072-byte image.
@@ -33,19 +43,56 @@ crc=$(gzip -c "$image" | tail -c 8 | head -c 4 | od -An -tx4 | tr -d ' ')
     head -c 56 /dev/zero
     cat "$image"
 } >"$inst/disk/SLAVE.BIN"
+cp "$inst/disk/SLAVE.BIN" "$twin/disk/"
 
-source scripts/photographed-run.sh
-run() { # name
+progress="SLAVE Flash Downloader - Progress"
+report="SLAVE Flash Downloader - Errors & Warnings"
+note="The text in the progress window (and in the report window) is the window's own drawing, saved"
+note+=" by the test build in the same road: under Wine, what the program draws during the download,"
+note+=" when it handles no messages, does not reach the screen. On the instrument it shows at once."
+
+# Prints a text of the twin's transcript (the last of its kind) line for line as the window
+# shows it, empty lines included.
+show() { # road, kind
+    awk -v kind="$2" '$1 == kind { sub(/^[^ ]+ /, ""); text = $0 } END {
+        n = split(text, lines, /\\n/)
+        if (n > 0 && lines[n] == "") n--
+        if (n == 0) print "  (none)"
+        for (i = 1; i <= n; i++) print (lines[i] == "" ? "  |" : "  | " lines[i]) }' \
+        "$demo/transcripts/$1.txt"
+}
+
+run() { # road
+    local road=slave-$1 drawings="$demo/drawings/slave-$1"
+    local transcript="$demo/transcripts/$road.txt"
+    mkdir -p "$drawings"
+    (cd "$twin/prefix/drive_c/ZR7KM" && WINEPREFIX="$twin/prefix" ZR7_TRANSCRIPT="Z:$transcript" \
+        ZR7_SHOTS="Z:$drawings" wine 'E:\ZR7KMUpgrade.exe' SLAVE)
+    WINEPREFIX="$twin/prefix" wineserver -w
     echo
     echo "== E:\\ZR7KMUpgrade.exe SLAVE ($1)"
-    photographed_run "$1" 520x360+0+0 SLAVE
+    photographed_run "$demo/frames/$road" SLAVE
+    local pauses=$(awk '$1 == "pause" { sum += $2 } END { print sum + 0 }' "$transcript")
+    echo "ended with exit code $rc after $(seconds "$elapsedMs") s, against $(seconds "$pauses") s" \
+        "of fixed pauses (the rest is the download); $(grep -c '^status ' "$transcript")" \
+        "status lines, $frameCount frames"
+    scripts/contact-sheet.sh "$demo/frames/$road" "$demo/$road-sheet.png" \
+        --paste "$progress" "$drawings/progress-start.bmp" "$drawings/progress.bmp" \
+        --paste "$report" "$drawings/report.bmp" "$drawings/report.bmp" --note "$note"
+    echo "log lines in the progress window:"
+    show "$road" slave-log
+    grep -q '^slave-report ' "$transcript" || { echo "no report window (no error, no warning)"; return 0; }
+    echo "report window ($(awk '$1 == "slave-report-height" { print $2 }' "$transcript") pixels high):"
+    show "$road" slave-report
 }
 
 echo "Simulated instrument in $inst; SLAVE.BIN of $(stat -c %s "$inst/disk/SLAVE.BIN") bytes on E:."
 echo "CRC-32 in the header, checked by the program over bytes 64 to 131,135: 0x$crc"
 
-cp "$build/slaveboard/ZRSlaveDriver.dll" "$c/ZR7KM/"
-echo "syncup 0xCC33" >"$c/ZR7KM/ZRSlaveDriver.ini"
+for folder in "$c/ZR7KM" "$twin/prefix/drive_c/ZR7KM"; do
+    cp "$build/slaveboard/ZRSlaveDriver.dll" "$folder/"
+    echo "syncup 0xCC33" >"$folder/ZRSlaveDriver.ini"
+done
 run board
 echo "the board saw:"
 tr -d '\r' <"$c/ZR7KM/board-events.txt" | sed 's/^/  /'
@@ -56,27 +103,8 @@ else
     echo "the board's received image DIFFERS from the file's image"
 fi
 
-rm -f "$c/ZR7KM/ZRSlaveDriver.dll" "$c/ZR7KM/ZRSlaveDriver.ini" "$c/ZR7KM"/board-*
-run emulation
-echo "Under Wine the report's text, drawn while the program pumps no messages, does not reach the"
-echo "X screen, so its screenshots show the grey window only. The test build (pauses shortened)"
-echo "repeats the emulation run and saves both windows from their own device contexts:"
-mkdir -p "$inst/disk/testbuild"
-cp "$build/test/bin/ZR7KMUpgrade.exe" "$inst/disk/SLAVE.BIN" "$inst/disk/testbuild/"
-transcript="$inst/transcript.txt"
-rm -f "$transcript"
-(cd "$c/ZR7KM" && ZR7_TRANSCRIPT="Z:$transcript" ZR7_SHOTS="Z:$shots" \
-    wine 'E:\testbuild\ZR7KMUpgrade.exe' SLAVE)
-wineserver -w
-for name in progress report; do
-    [ -f "$shots/$name.bmp" ] && convert "$shots/$name.bmp" "$shots/emulation-$name-window.png" &&
-        rm "$shots/$name.bmp" && echo "  $shots/emulation-$name-window.png"
+for folder in "$c/ZR7KM" "$twin/prefix/drive_c/ZR7KM"; do
+    rm -f "$folder/ZRSlaveDriver.dll" "$folder/ZRSlaveDriver.ini" "$folder"/board-*
 done
-show() { # kind, title
-    echo "$2:"
-    awk -v kind="$1" '$1 == kind { sub(/^[^ ]+ /, ""); text = $0 } END { print text }' "$transcript" |
-        sed 's/\\n/\n/g' | sed '/^$/d; s/^/  | /'
-}
-show slave-log "log lines"
-show slave-report "report window ($(awk '$1 == "slave-report-height" { print $2 }' "$transcript") pixels high)"
-echo "download result (errors mask): $(awk '$1 == "slave-result" { print $2 }' "$transcript")"
+run emulation
+echo "download result (errors mask): $(awk '$1 == "slave-result" { print $2 }' "$demo/transcripts/slave-emulation.txt")"

@@ -1,26 +1,35 @@
 #!/bin/bash
 # Builds on `make build`: lays out a fresh simulated instrument (EWF installation, option code
-# 1004) and runs the shipped program on it under Wine, first with -nocommit, then with the commit.
-# Every status line is photographed (build/demo/shots/*.png) and the changes are listed.
+# 1004) and runs the shipped program on it under Wine, first with -nocommit, then with the commit,
+# then the slave road (scripts/demo-slave.sh). Every program runs in Wine's virtual desktop of the
+# instrument's screen, 800x600; the photographer saves the desktop at every status line, and each
+# road ends in a contact sheet build/demo/<road>-sheet.png. The test build runs the same roads on
+# a twin instrument first: its transcript gives each road's fixed pauses.
 set -euo pipefail
 build=$(realpath "$1")
 demo="$build/demo"
 if [ -z "${ZR7_DEMO_DISPLAY:-}" ]; then
     mkdir -p "$demo"
-    exec env ZR7_DEMO_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    exec env ZR7_DEMO_DISPLAY=1 xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
 fi
 export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-scripts/wine-prefix.sh "$demo/wineprefix"
+scripts/wine-prefix.sh "$demo/wineprefix" 800x600
+photographer="$build/tools/Photographer.exe"
+source scripts/photographed-run.sh
+
+lay() { # instrument folder, program
+    [ -d "$1/prefix" ] && WINEPREFIX="$1/prefix" wineserver -k 2>/dev/null || true
+    standins/instrument/make-instrument.sh --base "$demo/wineprefix" --out "$1" --program "$2" \
+        --app "$build/standins/ZR7KM.exe" --option 1004 3.05 --language short
+}
 inst="$demo/instrument"
-[ -d "$inst/prefix" ] && WINEPREFIX="$inst/prefix" wineserver -k 2>/dev/null || true
-standins/instrument/make-instrument.sh --base "$demo/wineprefix" --out "$inst" \
-    --program "$build/bin/ZR7KMUpgrade.exe" --app "$build/standins/ZR7KM.exe" \
-    --option 1004 3.05 --language short
+twin="$demo/twin"
+lay "$inst" "$build/bin/ZR7KMUpgrade.exe"
+lay "$twin" "$build/test/bin/ZR7KMUpgrade.exe"
+rm -rf "$demo/frames" "$demo/transcripts" "$demo"/*-sheet.png
+mkdir -p "$demo/frames" "$demo/transcripts"
 export WINEPREFIX="$inst/prefix"
 c="$inst/prefix/drive_c"
-shots="$demo/shots"
-rm -rf "$shots"
-mkdir -p "$shots"
 
 # Drive C: (without the option folders) and P: as "path<tab>checksum" lines, folders as "path/".
 listing() { # drive letter, folder, names
@@ -42,15 +51,27 @@ changes() { # before after
                     $2 != $3 { print "  changed: " $1 }' | sed 's|/|\\|g'
 }
 
-source scripts/photographed-run.sh
+# The test build on the twin, which goes through the same states as the instrument.
+rehearse() { # road, words
+    local road=$1
+    shift
+    (cd "$twin/prefix/drive_c/ZR7KM" && WINEPREFIX="$twin/prefix" \
+        ZR7_TRANSCRIPT="Z:$demo/transcripts/$road.txt" wine 'E:\ZR7KMUpgrade.exe' "$@")
+    WINEPREFIX="$twin/prefix" wineserver -w
+}
 
-run() {
-    local word=$1 before="$demo/before.txt" after="$demo/after.txt"
+run() { # road, words
+    local road=$1 before="$demo/before.txt" after="$demo/after.txt"
+    shift
+    local transcript="$demo/transcripts/$road.txt"
     snapshot >"$before"
     echo
-    echo "== E:\\ZR7KMUpgrade.exe $word"
-    local name=${word#-}
-    photographed_run "${name:-commit}" 520x80+0+0 $word
+    echo "== E:\\ZR7KMUpgrade.exe $*"
+    photographed_run "$demo/frames/$road" "$@"
+    local pauses=$(awk '$1 == "pause" { sum += $2 } END { print sum + 0 }' "$transcript")
+    echo "ended with exit code $rc after $(seconds "$elapsedMs") s, against $(seconds "$pauses") s" \
+        "of fixed pauses; $(grep -c '^status ' "$transcript") status lines, $frameCount frames"
+    scripts/contact-sheet.sh "$demo/frames/$road" "$demo/$road-sheet.png"
     snapshot >"$after"
     echo "changes on the instrument:"
     changes "$before" "$after"
@@ -61,15 +82,26 @@ run() {
 
 echo "Simulated instrument in $inst (C: is prefix/drive_c, P: is p-drive, E: is disk)."
 echo "DiskInfo.txt: $(tr -d '\r' <"$inst/disk/DiskInfo.txt" | paste -sd' ')"
+echo "Every program runs in Wine's virtual desktop of 800x600, the instrument's screen."
 echo
 echo "== ZR7Disk plan E:\\ (what the program will do with this disk)"
 planExit=0
 (cd "$c" && wine "$build/bin/ZR7Disk.exe" plan 'E:\') >"$demo/plan.txt" || planExit=$?
 tr -d '\r' <"$demo/plan.txt" | sed 's/^/  /'
 echo "ZR7Disk ended with exit status $planExit"
-run -nocommit
-run ""
+rehearse system-nocommit -nocommit
+rehearse system-commit
+run system-nocommit -nocommit
+run system-commit
 
 echo
 echo "== The slave road"
 scripts/demo-slave.sh "$build"
+
+echo
+echo "Contact sheets, one frame per status line (and per window that opens), each labelled with"
+echo "its time since the start:"
+for road in system-nocommit system-commit slave-board slave-emulation; do
+    [ -f "$demo/$road-sheet.png" ] && echo "  $demo/$road-sheet.png"
+done
+echo "The frames themselves lie in $demo/frames/<road>/; make pictures copies some to docs/."

@@ -1,24 +1,20 @@
-# Sourced by the demo scripts. photographed_run NAME GEOMETRY [WORD...] runs the shipped program
-# from the upgrade disk E: in the instrument ($c, with WINEPREFIX set) and saves the part GEOMETRY
-# of the screen as $shots/NAME-NN.png each time it changes; it sets rc to the exit code.
+# Sourced by the demo scripts and the contact sheet's test. photographed_run FOLDER [WORD...]
+# runs the shipped program from the upgrade disk E: of the instrument whose drive C: is $c
+# (WINEPREFIX set) under the photographer $photographer (tools/Photographer.exe), which saves the
+# desktop at every status line and every window that opens into FOLDER (frames.txt and
+# frame-NN.bmp; scripts/contact-sheet.sh makes the sheet). Sets rc (the program's exit code),
+# elapsedMs (from its start to its end) and frameCount.
 photographed_run() {
-    local name=$1 geometry=$2
-    shift 2
-    local start=$(date +%s)
-    (cd "$c/ZR7KM" && wine 'E:\ZR7KMUpgrade.exe' "$@") &
-    local pid=$! last="" n=0 shot="$shots/tmp.png"
-    while kill -0 "$pid" 2>/dev/null; do
-        xwd -root -silent | convert xwd:- -crop "$geometry" +repage "$shot" 2>/dev/null || continue
-        local sum=$(convert "$shot" rgb:- | md5sum | cut -c1-32)
-        if [ "$sum" != "$last" ] && [ "$(convert "$shot" -format '%[fx:mean]' info:)" != 0 ]; then
-            n=$((n + 1))
-            mv "$shot" "$shots/$name-$(printf %02d $n).png"
-            last=$sum
-        fi
-        sleep 0.5
-    done
-    wait "$pid" && rc=0 || rc=$?
+    local folder=$1
+    shift
+    rm -rf "$folder"
+    mkdir -p "$folder"
+    (cd "$c/ZR7KM" && wine "$photographer" "Z:$folder" 'E:\ZR7KMUpgrade.exe' "$@") || true
     wineserver -w
-    rm -f "$shot"
-    echo "ended with exit code $rc after $(($(date +%s) - start)) s; $n screenshots in $shots"
+    read -r rc elapsedMs < <(awk -F'\t' '$1 == "end" { print $2, $3 }' "$folder/frames.txt")
+    frameCount=$(grep -c '^frame' "$folder/frames.txt" || true)
+    [ -n "${rc:-}" ] || { echo "the photographer did not see the program end"; rc=1; elapsedMs=0; }
 }
+
+# Seconds with one decimal, from milliseconds.
+seconds() { awk -v ms="$1" 'BEGIN { printf "%.1f", ms / 1000 }'; }

@@ -144,6 +144,7 @@ uint32_t DownloadToSlave(const unsigned char* image, TWin& window) {
         transfer = false;
         break;
     }
+    RecordWindowShot(window.GetHandle(), "progress-start");
     if (transfer) {
         try {
             TransferBlocks(image, window);

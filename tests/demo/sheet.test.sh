@@ -1,0 +1,50 @@
+#!/bin/bash
+# The suite's one real-time run of the shipped program, photographed and made into a contact sheet
+# as make demo does it: one frame per status line of the road, each showing the caption the
+# program had set for it in its title bar; the run takes no less than the pauses the test build
+# asks for, and the instrument ends upgraded with its application restarted.
+source "$ZR7_SOURCE/tests/e2e/lib.sh"
+source "$ZR7_SOURCE/scripts/photographed-run.sh"
+lay_instrument --option 1004 3.1
+run_upgrade -nocommit
+asked=$(paused_ms)
+check '[ "$asked" -ge 20000 ]' "the test build asked for only $asked ms"
+# The caption in force at each status line.
+expected=$(awk '$1 == "caption" { sub(/^caption /, ""); caption = $0 } $1 == "status" { print caption }' \
+    "$transcript")
+
+lay_instrument --option 1004 3.1
+cp "$ZR7_SHIPPED/ZR7KMUpgrade.exe" "$inst/disk/ZR7KMUpgrade.exe"
+frames="$work/frames"
+photographer="$ZR7_BUILD/tools/Photographer.exe" c="$c" WINEPREFIX="$inst/prefix" \
+    photographed_run "$frames" -nocommit
+"$ZR7_SOURCE/scripts/contact-sheet.sh" "$frames" "$work/sheet.png"
+echo "shipped run: ${elapsedMs} ms for ${asked} ms of pauses, $frameCount frames"
+check '[ "$elapsedMs" -ge "$asked" ]' "the run took ${elapsedMs} ms, less than the ${asked} ms of pauses"
+check '[ "$(ls -d "$c"/XPe*)" = "$c/XPe Build B With Tenacor 3.10" ] && [ -f "$p/Tenacor/ZR7KMSYS.dll" ]' \
+    "not upgraded"
+check '[ -f "$c/ZR7KM/DesistTenacor.txt" ] && [ -f "$c/ZR7KM/COMMIT.BAT" ]' "marker missing or batch moved"
+check 'grep -q "^command line: ZR7KM.exe" "$c/ZR7KM/ZR7KM.started" && [ "$rc" = 0 ]' \
+    "application not restarted or exit code $rc"
+
+# Each frame with the status window's caption and its title bar (frame and client rectangles).
+bars=$(awk -F'\t' '$1 == "frame" { frame = $2; next }
+    $1 == "window" && frame != "" { print frame "\t" $2 "\t" $3 "\t" $6 "\t" $7 "\t" $8 "\t" $10; frame = "" }' \
+    "$frames/frames.txt")
+check '[ "$(cut -f7 <<<"$bars")" = "$expected" ]' \
+    "frames and their captions are not the status lines and theirs: $(cut -f1,7 <<<"$bars")"
+# The caption's text in the title bar, between the icon and the buttons, is about 5 pixels a
+# character wide; a bar without its text is of one colour.
+while IFS=$'\t' read -r frame x y cx cy cw caption; do
+    width=$(convert "$frames/frame-$frame.png" -crop "$((cw - 80))x$((cy - y - 6))+$((cx + 20))+$((y + 4))" \
+        +repage -fuzz 20% -trim -format %w info: 2>/dev/null)
+    check '[ "$width" -ge $((3 * ${#caption})) ]' "frame $frame: the title bar holds $width pixels of text"
+done <<<"$bars"
+# The sheet shows each frame's desktop once: count the regions of the desktop's colour.
+desktop=$(convert "$frames/frame-01.png" -format '%[pixel:p{1,h-2}]' info:)
+shown=$(convert "$work/sheet.png" -sample 25% -fuzz 2% -fill black -opaque "$desktop" -fill white \
+    +opaque black -define connected-components:verbose=true -define connected-components:area-threshold=1000 \
+    -connected-components 4 null: | grep -cE 'gray\(0\)|\(0,0,0' || true)
+check '[ "$frameCount" -eq "$(wc -l <<<"$expected")" ] && [ "$shown" -eq "$frameCount" ]' \
+    "$(wc -l <<<"$expected") status lines, $frameCount frames, $shown of them on the sheet"
+finish

@@ -1,0 +1,222 @@
+// Photographer FOLDER PROGRAM [WORD...]
+// Starts PROGRAM with the command line that `wine PROGRAM WORD...` would give it ("PROGRAM" in
+// quotation marks, then the words) and photographs the whole desktop each time the run shows
+// something new: a new status line (the client area of the run's first toolkit window changes)
+// or a new toolkit window. A caption alone makes no photograph, since the program sets the
+// caption a moment before the status line that goes with it.
+// FOLDER receives frame-NN.bmp and frames.txt, whose tab-separated lines are
+//   frame  NN  MS                  a photograph, MS milliseconds after the start
+//   window X Y WIDTH HEIGHT CX CY CWIDTH CHEIGHT CAPTION
+//                                  each toolkit window of the run on it, in the order they
+//                                  appeared: its frame, its client area (desktop coordinates)
+//   end    EXITCODE  MS            the program ended
+// and the photographer ends with the program's exit code.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+const DWORD PollMs = 20;
+// A status line counts once its pixels have held for this many polls, so that a line caught
+// half drawn makes no photograph of its own.
+const int StablePolls = 3;
+
+struct Tracked {
+    HWND handle;
+    DWORD firstSeen;
+    int polls;
+    bool photographed;
+};
+
+struct Run {
+    DWORD processId;
+    std::vector<Tracked> windows;
+};
+
+BOOL CALLBACK CollectWindow(HWND handle, LPARAM parameter) {
+    Run& run = *reinterpret_cast<Run*>(parameter);
+    char className[64];
+    DWORD owner = 0;
+    GetWindowThreadProcessId(handle, &owner);
+    if (owner != run.processId || !IsWindowVisible(handle) ||
+        GetClassNameA(handle, className, sizeof className) == 0 ||
+        lstrcmpA(className, "Basic TWin") != 0)
+        return TRUE;
+    for (const Tracked& known : run.windows)
+        if (known.handle == handle)
+            return TRUE;
+    run.windows.push_back({handle, 0, 0, false});
+    return TRUE;
+}
+
+// The desktop as the screen shows it, or part of it, as 24-bit rows from the bottom up.
+std::vector<unsigned char> Grab(int x, int y, int width, int height) {
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<unsigned char> bits(static_cast<size_t>(stride) * height);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, x, y, SRCCOPY);
+    SelectObject(memory, previous);
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    GetDIBits(memory, bitmap, 0, height, bits.data(), reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return bits;
+}
+
+// A digest of the client area's pixels; 0 when the window shows no status line yet (a client
+// of one colour: every status line has text).
+unsigned ClientDigest(HWND handle) {
+    RECT client;
+    POINT origin = {0, 0};
+    if (!GetClientRect(handle, &client) || client.right <= 0 || client.bottom <= 0 ||
+        !ClientToScreen(handle, &origin))
+        return 0;
+    const std::vector<unsigned char> bits = Grab(origin.x, origin.y, client.right, client.bottom);
+    unsigned digest = 2166136261u;
+    bool uniform = true;
+    for (size_t i = 0; i < bits.size(); ++i) {
+        digest = (digest ^ bits[i]) * 16777619u;
+        if (i >= 3 && bits[i] != bits[i % 3])
+            uniform = false;
+    }
+    return uniform ? 0 : (digest | 1);
+}
+
+void SaveDesktop(const std::string& path) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    const std::vector<unsigned char> bits = Grab(0, 0, width, height);
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(bits.size());
+    if (FILE* out = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(&file, sizeof file, 1, out);
+        std::fwrite(&info, sizeof info, 1, out);
+        std::fwrite(bits.data(), 1, bits.size(), out);
+        std::fclose(out);
+    }
+}
+
+void ListWindow(FILE* index, HWND handle) {
+    RECT frame;
+    RECT client;
+    POINT origin = {0, 0};
+    char caption[256] = "";
+    GetWindowRect(handle, &frame);
+    GetClientRect(handle, &client);
+    ClientToScreen(handle, &origin);
+    GetWindowTextA(handle, caption, sizeof caption);
+    std::fprintf(index, "window\t%ld\t%ld\t%ld\t%ld\t%ld\t%ld\t%ld\t%ld\t%s\n", frame.left,
+                 frame.top, frame.right - frame.left, frame.bottom - frame.top, origin.x, origin.y,
+                 client.right, client.bottom, caption);
+}
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    if (__argc < 3) {
+        std::fprintf(stderr, "usage: Photographer FOLDER PROGRAM [WORD...]\n");
+        return 2;
+    }
+    const std::string folder = __argv[1];
+    std::string commandLine = std::string("\"") + __argv[2] + "\"";
+    for (int i = 3; i < __argc; ++i)
+        commandLine += std::string(" ") + __argv[i];
+    FILE* index = std::fopen((folder + "\\frames.txt").c_str(), "wb");
+    if (index == nullptr) {
+        std::fprintf(stderr, "Photographer: cannot write to %s\n", folder.c_str());
+        return 2;
+    }
+
+    std::vector<char> writable(commandLine.begin(), commandLine.end());
+    writable.push_back(0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    const DWORD start = GetTickCount();
+    if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        std::fprintf(stderr, "Photographer: cannot start %s\n", commandLine.c_str());
+        std::fclose(index);
+        return 2;
+    }
+    CloseHandle(process.hThread);
+
+    Run run = {process.dwProcessId, {}};
+    unsigned shown = 0;
+    unsigned candidate = 0;
+    DWORD candidateSeen = 0;
+    int candidatePolls = 0;
+    int frames = 0;
+    while (WaitForSingleObject(process.hProcess, PollMs) == WAIT_TIMEOUT) {
+        const DWORD now = GetTickCount() - start;
+        EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&run));
+        DWORD frameTime = 0;
+        bool photograph = false;
+        for (size_t i = 0; i < run.windows.size(); ++i) {
+            Tracked& window = run.windows[i];
+            if (!IsWindow(window.handle) || !IsWindowVisible(window.handle))
+                continue;
+            if (window.polls++ == 0)
+                window.firstSeen = now;
+            // The first window is the status window, photographed at each status line; every
+            // later one when it opens.
+            if (i > 0 && !window.photographed && window.polls >= StablePolls) {
+                window.photographed = true;
+                photograph = true;
+                frameTime = window.firstSeen;
+            }
+        }
+        if (!run.windows.empty() && IsWindow(run.windows[0].handle)) {
+            const unsigned digest = ClientDigest(run.windows[0].handle);
+            if (digest != candidate) {
+                candidate = digest;
+                candidateSeen = now;
+                candidatePolls = 0;
+            }
+            if (++candidatePolls >= StablePolls && candidate != 0 && candidate != shown) {
+                shown = candidate;
+                if (!photograph || candidateSeen < frameTime)
+                    frameTime = candidateSeen;
+                photograph = true;
+            }
+        }
+        if (!photograph)
+            continue;
+        ++frames;
+        char name[32];
+        std::snprintf(name, sizeof name, "frame-%02d.bmp", frames);
+        SaveDesktop(folder + "\\" + name);
+        std::fprintf(index, "frame\t%02d\t%lu\n", frames, frameTime);
+        for (const Tracked& window : run.windows)
+            if (IsWindow(window.handle) && IsWindowVisible(window.handle))
+                ListWindow(index, window.handle);
+        std::fflush(index);
+    }
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hProcess);
+    std::fprintf(index, "end\t%lu\t%lu\n", exitCode, GetTickCount() - start);
+    std::fclose(index);
+    return static_cast<int>(exitCode);
+}
