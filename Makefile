@@ -1,10 +1,11 @@
 # make demo: install what is missing, build, run the program against a simulated instrument.
 # make test: install what is missing, build, run the whole test suite.
+# make pictures (after make demo): the README's pictures in docs/ from the demo's frames.
 BUILD ?= build
 TOOLCHAINS := $(CURDIR)/cmake
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build test demo format bench
+.PHONY: all deps build test demo format bench pictures
 
 all: build
 
@@ -28,6 +29,9 @@ demo: build
 
 bench: build
 	@scripts/bench.sh $(BUILD)
+
+pictures:
+	@scripts/pictures.sh $(BUILD)
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
