@@ -77,6 +77,7 @@ TEST(Cabinet, WholeByWhatItDeclares) {
         {"bytes beyond the declared end", 106, 0, true},
         {"no signature", 0, 'X', false},
         {"cut at 60 %", 63, 0, false},
+        {"declared size beyond the file", 8, 200, false},
         {"file table beyond the end", 16, 200, false},
         {"more files than the table holds", 28, 3, false},
         {"folder index beyond the folders", 87, 1, false},
