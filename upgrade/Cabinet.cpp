@@ -120,18 +120,25 @@ bool ReadTables(FILE* file, std::vector<CabinetFile>& files, std::string& fault)
     for (unsigned i = 0; i < fileCount; ++i) {
         unsigned char entry[FileEntrySize];
         CabinetFile listed;
-        if (!cabinet.Read(offset, entry, FileEntrySize) ||
-            !cabinet.ReadText(offset + FileEntrySize, listed.name, offset)) {
-            fault = "file entry " + std::to_string(i + 1) + " of " + std::to_string(fileCount) +
-                    " runs past its end";
+        const std::string entryName =
+            "file entry " + std::to_string(i + 1) + " of " + std::to_string(fileCount);
+        if (!cabinet.Read(offset, entry, FileEntrySize)) {
+            fault = entryName + " runs past its end";
+            return false;
+        }
+        if (!cabinet.ReadText(offset + FileEntrySize, listed.name, offset)) {
+            fault = "the name of " + entryName + " runs past its end";
             return false;
         }
         listed.size = U32(entry);
         const uint32_t start = U32(entry + 4);
         const unsigned folder = U16(entry + 8);
         // Indexes beyond the folders mark a file continued from or into another cabinet.
-        if (folder >= folderCount || start > folderBytes[folder] ||
-            listed.size > folderBytes[folder] - start) {
+        if (folder >= folderCount) {
+            fault = listed.name + " lies in no folder of this cabinet";
+            return false;
+        }
+        if (start > folderBytes[folder] || listed.size > folderBytes[folder] - start) {
             fault = "its data does not hold all of " + listed.name;
             return false;
         }
