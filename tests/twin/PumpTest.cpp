@@ -27,8 +27,10 @@ TEST(MessagePump, PendingDropsQuitAndKeysAreMapped) {
     TWin window;
     window.SetRect(200, 600, 200, 60);
     HWND hwnd = window.GetHandle();
+    // The quit comes before a pending paint, which must still be handled.
     PostQuitMessage(0);
     PostMessageA(hwnd, WM_USER, 0, 0);
+    InvalidateRect(hwnd, nullptr, TRUE);
     messagePump.PumpPending();
     MSG message;
     EXPECT_FALSE(PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) << "quit taken and dropped";
