@@ -10,6 +10,8 @@
 #                                      "Block N" and (unless --waiting) "WAITING N": a busy
 #                                      machine may make the final wait poll once
 source "$ZR7_SOURCE/tests/e2e/lib.sh"
+# "... | expect_slave" counts its failure in this shell, not in a subshell that forgets it.
+shopt -s lastpipe
 
 lay_slave() {
     lay_instrument "$@"
@@ -52,7 +54,7 @@ flip_byte() {
 slave_run() {
     rm -f "$board"/board-* "$transcript"
     (cd "$c/ZR7KM" && WINEPREFIX="$inst/prefix" ZR7_TRANSCRIPT="Z:$transcript" \
-        wine "$(upgrade_path)" SLAVE)
+        wine "$(upgrade_path)" SLAVE </dev/null)
     exitCode=$?
 }
 
