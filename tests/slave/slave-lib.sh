@@ -10,8 +10,6 @@
 #                                      "Block N" and (unless --waiting) "WAITING N": a busy
 #                                      machine may make the final wait poll once
 source "$ZR7_SOURCE/tests/e2e/lib.sh"
-# "... | expect_slave" counts its failure in this shell, not in a subshell that forgets it.
-shopt -s lastpipe
 
 lay_slave() {
     lay_instrument "$@"
