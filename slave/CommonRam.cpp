@@ -30,11 +30,10 @@ bool CommonRamUsable(const volatile void* address, bool mappedOnly) {
         if (VirtualQuery(reinterpret_cast<const void*>(at), &info, sizeof info) == 0)
             return false;
         const DWORD access = info.Protect & 0xFF;
-        if (info.State != MEM_COMMIT || (info.Protect & PAGE_GUARD) ||
-            (access != PAGE_READWRITE && access != PAGE_EXECUTE_READWRITE))
-            return false;
-        // The program's own private or image memory at the fixed address is not the board's.
-        if (mappedOnly && info.Type != MEM_MAPPED)
+        const bool writable = access == PAGE_READWRITE || access == PAGE_WRITECOPY ||
+                              access == PAGE_EXECUTE_READWRITE || access == PAGE_EXECUTE_WRITECOPY;
+        if (info.State != MEM_COMMIT || (info.Protect & PAGE_GUARD) || !writable ||
+            (mappedOnly && info.Type != MEM_MAPPED))
             return false;
         at = reinterpret_cast<uintptr_t>(info.BaseAddress) + info.RegionSize;
     }

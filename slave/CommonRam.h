@@ -33,8 +33,10 @@ uint16_t ReadSyncup();
 void ClearAbort();
 int8_t SlaveAborted();
 
-// True when all 1,024 bytes the download touches at address are committed, readable and writable
-// memory; with mappedOnly, only a view of a section (as a driver maps the board's memory) counts.
+// True when the 1,024 bytes the download touches can all be read and written without a fault:
+// committed, read-write or copy-on-write (a driver's block in its data section stays copy-on-write
+// until first written), no guard page. With mappedOnly, for the fixed address, only a section
+// view counts: the process's own memory (its stack, say) may lie there and is never the board's.
 bool CommonRamUsable(const volatile void* address, bool mappedOnly);
 
 // The three sources in order: the fixed address, the driver library, the emulation block.

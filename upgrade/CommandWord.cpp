@@ -1,5 +1,6 @@
 #include "upgrade/CommandWord.h"
 
+#include <algorithm>
 #include <cstring>
 
 uint8_t commitFlag = 1;
@@ -13,21 +14,30 @@ bool IsBlank(char c) {
 }
 
 // A word longer than the field keeps its first 511 characters; the rest of it is skipped, so it
-// never spills into the next word or past the field.
-const char* ScanWord(const char* text, char (&field)[512]) {
+// never spills into the next word or past the field. A quotable word that begins with a quotation
+// mark ends at the next one (or at the end of the line).
+const char* ScanWord(const char* text, char (&field)[512], bool quotable) {
     while (IsBlank(*text))
         ++text;
-    size_t n = 0;
-    for (; *text != 0 && !IsBlank(*text); ++text)
-        if (n < sizeof field - 1)
-            field[n++] = *text;
+    const char* end = text;
+    if (quotable && *text == '"') {
+        const char* closing = std::strchr(text + 1, '"');
+        end = closing ? closing + 1 : text + std::strlen(text);
+    } else {
+        while (*end != 0 && !IsBlank(*end))
+            ++end;
+    }
+    const size_t n = std::min<size_t>(end - text, sizeof field - 1);
+    std::memcpy(field, text, n);
     field[n] = 0;
-    return text;
+    return end;
 }
 } // namespace
 
 const char* ReadCommandWord(const char* commandLine) {
-    ScanWord(ScanWord(commandLine ? commandLine : "", programWord), commandWord);
+    // The system quotes a program path that holds a blank; split at blanks only, the path would
+    // lend its second piece as the command word and the operator's word would be lost.
+    ScanWord(ScanWord(commandLine ? commandLine : "", programWord, true), commandWord, false);
     return commandWord;
 }
 

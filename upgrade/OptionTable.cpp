@@ -10,19 +10,20 @@ const double FreeSpaceMargin = 1.0;
 
 OptionSteps StepsForOption(int32_t optionCode) {
     const char* master = " /E /Y /L c:/ZR7KM";
+    const char* into = "c:/ZR7KM";
     switch (optionCode) {
     case 1000:
-        return {true, nullptr, false, false, false, false, master};
+        return {true, nullptr, false, false, false, false, master, into};
     case 1001:
-        return {true, "C:\\ZR7KM\\OPTIONS\\DXF\\", false, false, true, false, master};
+        return {true, "C:\\ZR7KM\\OPTIONS\\DXF\\", false, false, true, false, master, into};
     case 1002:
-        return {true, "C:\\ZR7KM\\OPTIONS\\ZRPARASOLID\\", true, false, true, false, master};
+        return {true, "C:\\ZR7KM\\OPTIONS\\ZRPARASOLID\\", true, false, true, false, master, into};
     case 1003:
-        return {true, "C:\\ZR7KM\\OPTIONS\\ZRVerify\\", false, true, true, false, master};
+        return {true, "C:\\ZR7KM\\OPTIONS\\ZRVerify\\", false, true, true, false, master, into};
     case 1004:
-        return {false, nullptr, false, false, false, true, " /E /Y /L P:/Tenacor"};
+        return {false, nullptr, false, false, false, true, " /E /Y /L P:/Tenacor", "P:/Tenacor"};
     default:
-        return {false, nullptr, false, false, false, false, master};
+        return {false, nullptr, false, false, false, false, master, into};
     }
 }
 

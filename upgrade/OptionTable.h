@@ -13,6 +13,7 @@ struct OptionSteps {
     bool freeSpaceTest;
     bool ewf;                      // EWF installation into P:/Tenacor, else MASTER into c:/ZR7KM
     const char* destinationOption; // of the extract.exe command line for ZR7KMSYS1.cab
+    const char* destinationFolder; // the folder that option names
 };
 
 OptionSteps StepsForOption(int32_t optionCode);

@@ -2,6 +2,7 @@
 
 #include "text/TextBuffer.h"
 #include "upgrade/BuildFolder.h"
+#include "upgrade/Cabinet.h"
 #include "upgrade/ChildProcess.h"
 #include "upgrade/Commit.h"
 #include "upgrade/DiskFiles.h"
@@ -19,8 +20,15 @@ UpgradeResult InstallSystemFiles(TWin& window) {
     if (result != Success)
         return result;
     const OptionSteps steps = StepsForOption(optionCode);
-    TextBuffer commandLine;
-    if (!BuildExtractCommand(commandLine, ProgramFolder(), SystemArchive, steps.destinationOption))
+    TextBuffer commandLine, archive;
+    archive.Assign(ProgramFolder()).Append(SystemArchive);
+    // A damaged archive counts as a missing one: the commit would otherwise keep whatever half of
+    // it the tool could unpack.
+    std::vector<CabinetFile> files;
+    std::string fault;
+    if (!BuildExtractCommand(commandLine, ProgramFolder(), SystemArchive,
+                             steps.destinationOption) ||
+        !ReadCabinet(archive.CStr(), files, fault))
         return Failed;
 
     if (steps.ewf) {
@@ -36,6 +44,9 @@ UpgradeResult InstallSystemFiles(TWin& window) {
         return Failed;
     ShowStatus(window, "Extracting files...");
     WaitForChild(child);
+    // The tool's exit code says nothing on the instrument; what it left in the folder does.
+    if (!CheckExtracted(steps.destinationFolder, files, fault))
+        return Failed;
     CommitDriveC(window);
     return Success;
 }

@@ -16,7 +16,11 @@ BoardSettings ReadBoardSettings(const char* path) {
         if (std::sscanf(line, "%31s %31s", name, value) != 2)
             continue;
         const long number = std::strtol(value, nullptr, 0);
-        if (std::strcmp(name, "syncup") == 0)
+        if (std::strcmp(name, "memory") == 0)
+            settings.memory = std::strcmp(value, "data") == 0      ? BoardMemory::Data
+                              : std::strcmp(value, "virtual") == 0 ? BoardMemory::Virtual
+                                                                   : BoardMemory::Section;
+        else if (std::strcmp(name, "syncup") == 0)
             settings.syncup = static_cast<uint16_t>(number);
         else if (std::strcmp(name, "abortAtBlock") == 0)
             settings.abortAtBlock = number;
@@ -24,8 +28,14 @@ BoardSettings ReadBoardSettings(const char* path) {
             settings.refuseStart = number;
         else if (std::strcmp(name, "neverClear") == 0)
             settings.neverClear = number;
+        else if (std::strcmp(name, "clearAfterLast") == 0)
+            settings.clearAfterLast = number;
+        else if (std::strcmp(name, "abortAfterLast") == 0)
+            settings.abortAfterLast = number;
         else if (std::strcmp(name, "blockDelay") == 0)
             settings.blockDelay = number;
+        else if (std::strcmp(name, "blockDelaySpread") == 0)
+            settings.blockDelaySpread = number;
         else if (std::strcmp(name, "nullPointer") == 0)
             settings.nullPointer = number;
         else if (std::strcmp(name, "spin") == 0)

@@ -61,11 +61,33 @@ Phase EnterTransfer() {
     return Transfer;
 }
 
+// After the last block, while the program waits for the handshake to clear. A board that gives
+// up here leaves the handshake at 1, as one that aborts during the transfer does.
+Phase FinishDownload() {
+    if (settings.abortAfterLast > 0) {
+        Sleep(static_cast<DWORD>(settings.abortAfterLast));
+        shared[AbortFlag] = 1;
+        Event("abort after the last block");
+        return Idle;
+    }
+    if (settings.neverClear)
+        return AwaitClose;
+    if (settings.clearAfterLast > 0)
+        Sleep(static_cast<DWORD>(settings.clearAfterLast));
+    shared[Handshake] = 0;
+    return AwaitClose;
+}
+
 // Takes the block in the window; the handshake stays 1 when the board aborts or never clears.
 Phase TakeBlock() {
     const LONG number = blocksTaken + 1;
-    if (settings.blockDelay > 0)
-        Sleep(static_cast<DWORD>(settings.blockDelay));
+    // A fixed sequence, so that every run sees the same delays.
+    static DWORD random = 1;
+    random = random * 1103515245 + 12345;
+    const DWORD spread = static_cast<DWORD>(settings.blockDelaySpread) + 1;
+    const DWORD delay = static_cast<DWORD>(settings.blockDelay) + (random >> 16) % spread;
+    if (delay > 0)
+        Sleep(delay);
     if (number <= BlockCount) {
         for (int i = 0; i < BlockSize; ++i)
             received[(number - 1) * BlockSize + i] = shared[Window + i];
@@ -80,11 +102,8 @@ Phase TakeBlock() {
         Event(text);
         return Idle;
     }
-    if (number >= BlockCount) {
-        if (!settings.neverClear)
-            shared[Handshake] = 0;
-        return AwaitClose;
-    }
+    if (number >= BlockCount)
+        return FinishDownload();
     shared[Handshake] = 0;
     return Transfer;
 }
@@ -153,6 +172,39 @@ DWORD WINAPI RunBoard(void*) {
     return 0;
 }
 
+// A fill pattern shows afterwards which bytes the program wrote.
+struct FilledBlock {
+    unsigned char bytes[3 * 4096];
+    constexpr FilledBlock() : bytes() {
+        for (unsigned char& byte : bytes)
+            byte = 0x5A;
+    }
+};
+// Filled when the library is built, so that handing it out writes nothing to it.
+FilledBlock dataSection;
+
+volatile unsigned char* HandOutMemory(BoardMemory memory) {
+    void* block = nullptr;
+    if (memory == BoardMemory::Data) {
+        // The fields the board posts lie on one page and the block window starts the next, which
+        // then stays copy-on-write until the program's first write, as a driver's untouched data
+        // would on Windows too.
+        const uintptr_t page = (reinterpret_cast<uintptr_t>(dataSection.bytes) + Window + 4095) &
+                               ~static_cast<uintptr_t>(4095);
+        return reinterpret_cast<volatile unsigned char*>(page - Window);
+    }
+    if (memory == BoardMemory::Virtual) {
+        block = VirtualAlloc(nullptr, SharedSize, MEM_RESERVE | MEM_COMMIT,
+                             PAGE_READWRITE | PAGE_NOCACHE);
+    } else if (HANDLE section = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                                   SharedSize, nullptr)) {
+        block = MapViewOfFile(section, FILE_MAP_ALL_ACCESS, 0, 0, SharedSize);
+    }
+    if (block != nullptr)
+        FillMemory(block, SharedSize, 0x5A);
+    return static_cast<volatile unsigned char*>(block);
+}
+
 void RecordEnd() {
     if (shared == nullptr)
         return;
@@ -178,18 +230,9 @@ __declspec(dllexport) void* __stdcall GetCommonRamPointer(void) {
         Event("no common RAM handed out");
         return nullptr;
     }
-    // A view of a section, as the real driver maps the board's memory into the process.
-    HANDLE section =
-        CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, SharedSize, nullptr);
-    if (section == nullptr)
-        return nullptr;
-    shared = static_cast<volatile unsigned char*>(
-        MapViewOfFile(section, FILE_MAP_ALL_ACCESS, 0, 0, SharedSize));
+    shared = HandOutMemory(settings.memory);
     if (shared == nullptr)
         return nullptr;
-    // A fill pattern shows afterwards which bytes the program wrote.
-    for (int i = 0; i < SharedSize; ++i)
-        shared[i] = 0x5A;
     shared[Syncup] = static_cast<unsigned char>(settings.syncup & 0xFF);
     shared[Syncup + 1] = static_cast<unsigned char>(settings.syncup >> 8);
     shared[AbortFlag] = 0;

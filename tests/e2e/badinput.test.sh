@@ -32,16 +32,20 @@ check 'grep -qxF "status Update ${word:0:511} Software: Checking system files. .
     "long word not cut at 511"
 check '[ -f "$c/commit.log" ] && [ "$exitCode" = 0 ]' "long word: no commit or exit $exitCode"
 
-# An upgrade disk folder with a blank: the command word is the piece of the path after the
-# blank, and the quoted command lines still find the tool and the archives.
+# An upgrade disk folder with a blank: the system quotes the program's path, the word behind it
+# still counts, and the quoted command lines still find the tool and the archives.
+lay_instrument --disk-name "upgrade disk" --option 1000 0
+run_upgrade SLAVE
+check 'grep -q "^caption ZR7KM SLAVE Upgrade" "$transcript" && ! grep -q extract.exe "$transcript"' \
+    "blank in the path: SLAVE did not take the slave road"
 lay_instrument --disk-name "upgrade disk" --option 1000 0
 run_upgrade -nocommit
-check 'grep -qxF "status Update disk\\ZR7KMUpgrade.exe\" Software: Checking system files. . . . . " "$transcript"' \
+check 'grep -qxF "status Update -nocommit Software: Checking system files. . . . . " "$transcript"' \
     "blank in the path: wrong command word"
 check 'grep -qxF "child \"E:\\upgrade disk\\extract.exe\" /E /Y /L c:/Windows \"E:\\upgrade disk\\WinSxS.cab\"" "$transcript"' \
     "blank in the path: WinSxS command line"
 check 'grep -qxF "child \"E:\\upgrade disk\\extract.exe\" /E /Y /L c:/ZR7KM \"E:\\upgrade disk\\ZR7KMSYS1.cab\"" "$transcript"' \
     "blank in the path: system archive command line"
-check '[ -f "$c/windows/ZR7SxS.manifest" ] && [ -f "$c/ZR7KM/ZR7KMSYS.dll" ] && [ -f "$c/commit.log" ]' \
-    "blank in the path: not installed and committed"
+check '[ -f "$c/windows/ZR7SxS.manifest" ] && [ -f "$c/ZR7KM/ZR7KMSYS.dll" ] && [ ! -e "$c/commit.log" ] &&
+    [ -f "$c/ZR7KM/COMMIT.BAT" ]' "blank in the path: not installed, or committed despite -nocommit"
 finish

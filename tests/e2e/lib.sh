@@ -9,6 +9,8 @@
 #                                                   pieces of an expected transcript
 #   check CONDITION MESSAGE / finish                collect failures, exit 1 if any
 set -u
+# `{ ...; } | expect_transcript` must count its failure in this shell, not in a subshell.
+shopt -s lastpipe
 e2eDisk=""
 failures=0
 work=$(mktemp -d "${TMPDIR:-/tmp}/zr7-e2e.XXXXXX")

@@ -48,16 +48,35 @@ TEST(CommonRam, PrivateMemoryAtTheFixedAddressIsRefused) {
     VirtualFree(own, 0, MEM_RELEASE);
 }
 
-TEST(CommonRam, UsableMemoryMustCoverTheWholeDownloadArea) {
-    void* pages = VirtualAlloc(nullptr, 0x2000, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-    ASSERT_NE(nullptr, pages);
-    char* lastPage = static_cast<char*>(pages) + 0x1000;
-    EXPECT_TRUE(CommonRamUsable(lastPage + 0x1000 - 1024, false));
-    EXPECT_FALSE(CommonRamUsable(lastPage + 0x1000 - 1023, false));
+TEST(CommonRam, UsableMemoryCanAllBeWrittenWithoutAFault) {
+    // Copy-on-write, as a module's data section is until first written; not at the fixed address.
+    static unsigned char dataSection[3 * 0x1000] = {1};
+    char* const image = reinterpret_cast<char*>((reinterpret_cast<uintptr_t>(dataSection) + 0xFFF) &
+                                                ~static_cast<uintptr_t>(0xFFF));
+    EXPECT_TRUE(CommonRamUsable(image, false));
+    EXPECT_FALSE(CommonRamUsable(image, true));
     DWORD old;
-    VirtualProtect(lastPage, 0x1000, PAGE_READONLY, &old);
-    EXPECT_TRUE(CommonRamUsable(pages, false));
-    EXPECT_FALSE(CommonRamUsable(lastPage - 512, false));
+    ASSERT_TRUE(VirtualProtect(image + 0x1000, 0x1000, PAGE_EXECUTE_WRITECOPY, &old));
+    EXPECT_TRUE(CommonRamUsable(image + 0x1000 - 512, false));
     EXPECT_FALSE(CommonRamUsable(nullptr, false));
-    VirtualFree(pages, 0, MEM_RELEASE);
+    // A page of each kind; the 1,024 bytes must all lie in usable memory.
+    const struct {
+        DWORD protect;
+        bool usable;
+    } cases[] = {
+        {PAGE_READWRITE | PAGE_NOCACHE, true},
+        {PAGE_EXECUTE_READWRITE | PAGE_WRITECOMBINE, true},
+        {PAGE_READWRITE | PAGE_GUARD, false},
+        {PAGE_READONLY, false},
+        {PAGE_EXECUTE_READ, false},
+        {PAGE_NOACCESS, false},
+    };
+    for (const auto& c : cases) {
+        char* page =
+            static_cast<char*>(VirtualAlloc(nullptr, 0x1000, MEM_RESERVE | MEM_COMMIT, c.protect));
+        ASSERT_NE(nullptr, page) << c.protect;
+        EXPECT_EQ(c.usable, CommonRamUsable(page + 0x1000 - 1024, false)) << c.protect;
+        EXPECT_FALSE(CommonRamUsable(page + 0x1000 - 1023, false));
+        VirtualFree(page, 0, MEM_RELEASE);
+    }
 }

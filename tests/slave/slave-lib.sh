@@ -52,7 +52,7 @@ flip_byte() {
 slave_run() {
     rm -f "$board"/board-* "$transcript"
     (cd "$c/ZR7KM" && WINEPREFIX="$inst/prefix" ZR7_TRANSCRIPT="Z:$transcript" \
-        wine "$(upgrade_path)" SLAVE)
+        wine "$(upgrade_path)" SLAVE </dev/null)
     exitCode=$?
 }
 

@@ -5,7 +5,7 @@ lay_slave
 make_raw "$inst/disk/SLAVE.BIN"
 
 # A previous attempt failed: straight into the transfer, without download mode or start command.
-put_board slaveboard "syncup 0x9966"
+put_board slaveboard "syncup 0x9966" "memory data"
 slave_run
 expect_slave <<'RECORDS'
 slave-progress Flash Update...

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <ostream>
+
 // The box around every pixel of a window's client area that differs from its background,
 // read back with GetPixel from the window's own device context.
 struct Ink {
@@ -11,6 +13,19 @@ struct Ink {
     LONG right = 0;
     LONG bottom = 0;
 };
+
+inline bool operator==(const Ink& a, const Ink& b) {
+    return a.found == b.found && a.left == b.left && a.top == b.top && a.right == b.right &&
+           a.bottom == b.bottom;
+}
+inline std::ostream& operator<<(std::ostream& out, const Ink& ink) {
+    return out << ink.left << "," << ink.top << " - " << ink.right << "," << ink.bottom;
+}
+
+inline bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != 0; }
+inline std::ostream& operator<<(std::ostream& out, const RECT& r) {
+    return out << r.left << "," << r.top << " - " << r.right << "," << r.bottom;
+}
 
 inline Ink FindInk(HWND window, COLORREF background, RECT area) {
     Ink ink;

@@ -7,20 +7,30 @@
 #include "upgrade/CommandWord.h"
 
 TEST(CommandWord, SecondWordOfTheLineCutToTheField) {
-    EXPECT_STREQ(ReadCommandWord("E:\\ZR7KMUpgrade.exe -nocommit extra"), "-nocommit");
-    EXPECT_STREQ(ReadCommandWord("  prog.exe\t\r\nSLAVE  "), "SLAVE");
-    EXPECT_STREQ(ReadCommandWord("prog.exe"), "");
-    EXPECT_STREQ(ReadCommandWord(""), "");
-    // Quotation marks mean nothing: a blank in the program path yields its second piece.
-    EXPECT_STREQ(ReadCommandWord("\"E:\\upgrade disk\\ZR7KMUpgrade.exe\" MASTER"),
-                 "disk\\ZR7KMUpgrade.exe\"");
-
     std::string longWord(600, 'x');
     longWord[0] = 's';
-    EXPECT_EQ(std::string(ReadCommandWord(("prog.exe " + longWord + " next").c_str())),
-              longWord.substr(0, 511));
-    // An over-long first word is cut too, and its rest never becomes the command word.
-    EXPECT_STREQ(ReadCommandWord((std::string(700, 'p') + " MASTER").c_str()), "MASTER");
+    const std::string longPath = "\"E:\\" + std::string(300, 'p') + " " + std::string(300, 'p');
+    const struct {
+        std::string line, word;
+    } cases[] = {
+        {"E:\\ZR7KMUpgrade.exe -nocommit extra", "-nocommit"},
+        {"  prog.exe\t\r\nSLAVE  ", "SLAVE"},
+        {"prog.exe", ""},
+        {"", ""},
+        // A quoted first word ends at the next quotation mark, blanks and all.
+        {"\"E:\\upgrade disk\\ZR7KMUpgrade.exe\" -nocommit", "-nocommit"},
+        {"\"E:\\UPG\\ZR7KMUpgrade.exe\"SLAVE x", "SLAVE"},
+        {"\"E:\\upgrade disk\\ZR7KMUpgrade.exe -nocommit", ""},
+        // Unquoted, and after the first word, quotation marks mean nothing.
+        {"E:\\upgrade disk\\ZR7KMUpgrade.exe\" MASTER", "disk\\ZR7KMUpgrade.exe\""},
+        {"prog.exe \"quoted word\"", "\"quoted"},
+        {"prog.exe " + longWord + " next", longWord.substr(0, 511)},
+        // An over-long first word is cut too, and its rest never becomes the command word.
+        {std::string(700, 'p') + " MASTER", "MASTER"},
+        {longPath + "\" MASTER", "MASTER"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadCommandWord(c.line.c_str()), c.word) << c.line;
 }
 
 TEST(CommandWord, RoadAndCommitFlagFollowTheWord) {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "text/TextBuffer.h"
-#include "tools/disk/CabinetListing.h"
 #include "tools/disk/ImageTool.h"
 #include "upgrade/BuildFolder.h"
+#include "upgrade/Cabinet.h"
 #include "upgrade/ChildProcess.h"
 #include "upgrade/CommandWord.h"
 #include "upgrade/DiskFiles.h"
@@ -81,21 +81,6 @@ void PrintTests(const OptionSteps& steps, double optionValue, const InstrumentFi
         std::printf("tests: none\n");
 }
 
-// Lists the system archive; false when the system cannot read it as a cabinet.
-bool PrintArchive(const std::string& archive) {
-    std::vector<CabinetFile> files;
-    if (!ListCabinet(archive.c_str(), files) || files.empty()) {
-        std::printf("warning: %s is not a cabinet with files in it; extract.exe would install "
-                    "nothing, and the program would not notice\n",
-                    archive.c_str());
-        return false;
-    }
-    std::printf("%s holds %u files:\n", archive.c_str(), static_cast<unsigned>(files.size()));
-    for (const CabinetFile& file : files)
-        std::printf("    %s (%u bytes)\n", file.name.c_str(), static_cast<unsigned>(file.size));
-    return true;
-}
-
 // The system file road in the order InstallSystemFiles takes it.
 int PlanSystemRoad(const std::string& folder) {
     const bool commit = commitFlag == 1;
@@ -143,13 +128,25 @@ int PlanSystemRoad(const std::string& folder) {
             std::printf("missing: %s\n", archive.c_str());
         return PrintResult(Failed);
     }
+    std::vector<CabinetFile> files;
+    std::string fault;
+    if (!ReadCabinet(archive.c_str(), files, fault)) {
+        std::printf("damaged: %s: %s; the program extracts nothing and commits nothing\n",
+                    archive.c_str(), fault.c_str());
+        return PrintResult(Failed);
+    }
     std::printf("installation: %s, into %s\n", steps.ewf ? "EWF" : "MASTER",
-                steps.ewf ? "P:/Tenacor" : "c:/ZR7KM");
+                steps.destinationFolder);
     std::string buildFolder = FindBuildFolder();
     if (steps.ewf)
         PrintRelabel("before the extraction", optionValue, buildFolder);
     std::printf("installation: runs %s\n", commandLine.CStr());
-    const bool listed = PrintArchive(archive);
+    std::printf("%s holds %u files:\n", archive.c_str(), static_cast<unsigned>(files.size()));
+    for (const CabinetFile& file : files)
+        std::printf("    %s (%u bytes)\n", file.name.c_str(), static_cast<unsigned>(file.size));
+    std::printf("after the extraction: each must be in %s with that size, or the program reports "
+                "a failure and does not commit\n",
+                steps.destinationFolder);
     if (!commit)
         std::printf(
             "commit: no (-nocommit): C:\\ZR7KM\\COMMIT.BAT and drive P: stay as they are\n");
@@ -163,8 +160,7 @@ int PlanSystemRoad(const std::string& folder) {
         std::printf("commit: Tenacor files copied to P:\\Tenacor\\, its ProtectedFiles deleted\n");
         std::printf("commit: runs C:/Windows/Commit.bat\n");
     }
-    PrintResult(Success);
-    return listed ? Success : Failed;
+    return PrintResult(Success);
 }
 
 int PlanSlaveRoad(const std::string& folder) {
@@ -181,7 +177,7 @@ int PlanSlaveRoad(const std::string& folder) {
 
 int PlanWord(const std::string& folder, const char* word) {
     // The program takes its word from its whole command line, in which the system quotes the
-    // program's path; a blank in the disk folder therefore shifts the word.
+    // program's path; a word with a blank of its own would still be cut.
     const std::string commandLine = "\"" + folder + "\\ZR7KMUpgrade.exe\" " + word;
     const std::string seen = ReadCommandWord(commandLine.c_str());
     commitFlag = 1;
@@ -191,8 +187,7 @@ int PlanWord(const std::string& folder, const char* word) {
                 : commitFlag == 1   ? "system file road, commit flag 1"
                                     : "system file road, commit flag 0");
     if (seen != word)
-        std::printf("warning: the disk folder has a blank, so the program reads \"%s\" as its "
-                    "command word, not \"%s\"\n",
+        std::printf("warning: the program reads \"%s\" as its command word, not \"%s\"\n",
                     seen.c_str(), word);
     int result = road == Road::Slave ? PlanSlaveRoad(folder) : PlanSystemRoad(folder);
     if (seen != word && result == Success)

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "Pixels.h"
+#include "Recorder.h"
+#include "twin/MessagePump.h"
+#include "twin/WindowProc.h"
+
+TEST(TWin, StoredSettingsReachTheWindowWhenItIsCreated) {
+    Recorder window;
+    window.SetCaption("Stored caption");
+    window.SetFont("A face name that is far too long for LOGFONT", 20, 700, 1);
+    EXPECT_EQ(31u, strlen(window.StoredLogFont().lfFaceName)) << "cut, terminated";
+    window.SetFont("Arial", 20, 700, 1);
+    EXPECT_EQ(-20, window.StoredLogFont().lfHeight);
+    window.SetExStyle(WS_EX_TOOLWINDOW);
+    window.SetStyle(WS_POPUP | WS_BORDER);
+    window.SetText("stored", 1);
+    EXPECT_EQ(nullptr, window.GetHandle()) << "setters alone create nothing";
+
+    window.SetRect(60, 70, 220, 90);
+    HWND hwnd = window.GetHandle();
+    ASSERT_NE(nullptr, hwnd);
+    char title[32] = {0};
+    GetWindowTextA(hwnd, title, sizeof title);
+    EXPECT_STREQ("Stored caption", title);
+    EXPECT_TRUE(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_TRUE(GetWindowLongA(hwnd, GWL_STYLE) & WS_POPUP);
+    ASSERT_FALSE(window.calls.empty());
+    EXPECT_EQ(static_cast<UINT>(WM_SETFONT), window.calls[0].message);
+    EXPECT_EQ(reinterpret_cast<WPARAM>(window.GetFontHandle()), window.calls[0].wParam);
+    EXPECT_TRUE(FindInk(hwnd, 0xFFFFFF).found) << "the stored text is painted";
+    window.SetCaption("Applied at once");
+    GetWindowTextA(hwnd, title, sizeof title);
+    EXPECT_STREQ("Applied at once", title);
+    window.Hide();
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    window.Show();
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+
+    // Win32's moves come back into the fields: screen coordinates, or the parent's client ones.
+    MoveWindow(hwnd, 120, 130, 310, 210, TRUE);
+    EXPECT_EQ(120, window.GetX());
+    EXPECT_EQ(130, window.GetY());
+    EXPECT_EQ(310, window.GetWidth());
+    EXPECT_EQ(210, window.GetHeight());
+    Recorder child;
+    child.CreateChildAt(&window, 20, 30, 60, 40);
+    MoveWindow(child.GetHandle(), 25, 35, 60, 40, TRUE);
+    EXPECT_EQ(25, child.GetX());
+    EXPECT_EQ(35, child.GetY());
+    child.SetParentHandle(nullptr);
+    EXPECT_EQ(0x52000000u, child.StoredStyle()) << "the parent style replaces every bit";
+}
+
+TEST(TWin, ClosedAndForeignWindowsAreLeftAlone) {
+    TWin first;
+    first.SetRect(60, 300, 200, 60);
+    TWin* second = new TWin;
+    second->Show();
+    ASSERT_NE(nullptr, first.GetHandle());
+    EXPECT_FALSE(second->RegisterWindowClass()) << "the class is registered once";
+    EXPECT_EQ(nullptr, first.ObjectFromHandle(nullptr));
+    EXPECT_EQ(nullptr, first.ObjectFromHandle(reinterpret_cast<HWND>(0x7654)));
+    EXPECT_EQ(second, first.ObjectFromHandle(second->GetHandle()));
+
+    HWND closed = second->GetHandle();
+    EXPECT_EQ(1, SendMessageA(closed, WM_CLOSE, 0, 0));
+    EXPECT_FALSE(IsWindow(closed));
+    second->Show();
+    second->SetText("nobody sees this", 1);
+    EXPECT_EQ(closed, second->GetHandle()) << "the stale handle stays; no new window";
+    delete second;
+
+    // An object whose handle names another object's window neither paints nor destroys it.
+    {
+        TWin stranger;
+        stranger.SetHandle(first.GetHandle());
+        stranger.SetBackgroundColor(0x0000FF);
+        stranger.SetText("not mine", 1);
+        stranger.Show();
+    }
+    EXPECT_TRUE(IsWindow(first.GetHandle()));
+    EXPECT_EQ(0xFFFFFFu, PixelAt(first.GetHandle(), 2, 2));
+}
+
+TEST(TWin, OwnedFontsAreDeletedBorrowedFontsNever) {
+    HFONT borrowed = CreateFontA(-12, 0, 0, 0, 400, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+    HFONT replaced = nullptr, last = nullptr;
+    {
+        TWin window;
+        window.SetFont("Arial", 14, 400, 0);
+        replaced = window.GetFontHandle();
+        window.Show();
+        window.SetFontHandle(borrowed);
+        EXPECT_EQ(0u, GetObjectType(replaced)) << "an owned font goes when it is replaced";
+        window.SetText("borrowed", 1);
+        window.SetFont("Arial", 18, 400, 0);
+        last = window.GetFontHandle();
+    }
+    EXPECT_EQ(0u, GetObjectType(last)) << "and with its window";
+    EXPECT_EQ(static_cast<DWORD>(OBJ_FONT), GetObjectType(borrowed)) << "a borrowed one never";
+    DeleteObject(borrowed);
+}
+
+TEST(WindowProc, ResultsRoutingAndSystemCommands) {
+    Recorder window;
+    window.SetRect(300, 300, 300, 200);
+    HWND attached = window.GetHandle();
+    HWND bare = CreateWindowExA(0, "Basic TWin", "bare", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, bare);
+    const struct {
+        UINT message;
+        LRESULT withObject, without;
+    } results[] = {{WM_CREATE, 0, 1},  {WM_MOVE, 1, 1},       {WM_SIZE, 0, 1},
+                   {WM_PAINT, 1, 1},   {WM_ERASEBKGND, 0, 0}, {WM_KEYDOWN, 0, 1},
+                   {WM_CHAR, 0, 1},    {WM_RBUTTONUP, 0, 1},  {WM_CAPTURECHANGED, 0, 1},
+                   {WM_USER + 5, 0, 0}};
+    for (const auto& r : results) {
+        EXPECT_EQ(r.withObject, SendMessageA(attached, r.message, 0, 0)) << r.message;
+        EXPECT_EQ(r.without, SendMessageA(bare, r.message, 0, 0)) << r.message;
+    }
+    // A pending WM_PAINT of an unattached window must not keep the pump busy.
+    ShowWindow(bare, SW_SHOW);
+    InvalidateRect(bare, nullptr, TRUE);
+    messagePump.PumpPending();
+    DestroyWindow(bare);
+
+    Recorder control;
+    control.CreateChildAt(&window, 10, 10, 80, 30);
+    const WPARAM notification = MAKEWPARAM(7, 0x300);
+    EXPECT_EQ(42, SendMessageA(attached, WM_COMMAND, notification,
+                               reinterpret_cast<LPARAM>(control.GetHandle())));
+    ASSERT_EQ(1u, control.calls.size()) << "the control's own object takes its notification";
+    EXPECT_EQ(1, SendMessageA(attached, WM_COMMAND, 5, 0)) << "a menu command";
+    EXPECT_TRUE(window.calls.empty()) << "the receiving window is not asked";
+
+    EXPECT_EQ(0, SendMessageA(attached, WM_SYSCOMMAND, SC_KEYMENU, 'f'));
+    ASSERT_EQ(2u, window.calls.size());
+    EXPECT_EQ(0u, window.calls[0].wParam) << "SC_KEYMENU reaches the slot as 0";
+    EXPECT_EQ(0u, window.calls[1].wParam) << "and the default handling as 0";
+    window.sysCommandResult = 9;
+    EXPECT_EQ(9, SendMessageA(attached, WM_SYSCOMMAND, SC_MOVE, 0));
+    EXPECT_EQ(3u, window.calls.size()) << "a handled system command skips the default";
+
+    HWND popup = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr,
+                                 nullptr);
+    SetWindowLongA(popup, GWL_WNDPROC, reinterpret_cast<LONG>(TWinChildProc));
+    EXPECT_EQ(0, SendMessageA(popup, WM_LBUTTONDOWN, 0, 0)) << "no object: 0";
+    EXPECT_EQ(0, SendMessageA(popup, WM_KEYDOWN, 'A', 1));
+    EXPECT_TRUE(IsWindow(popup));
+    PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 1);
+    messagePump.PumpPending();
+    EXPECT_FALSE(IsWindow(popup)) << "Escape closes the inspector's kind of window";
+}
