@@ -66,6 +66,7 @@ run() { # road
     local road=slave-$1 drawings="$demo/drawings/slave-$1"
     local transcript="$demo/transcripts/$road.txt"
     mkdir -p "$drawings"
+    rm -f "$transcript"
     (cd "$twin/prefix/drive_c/ZR7KM" && WINEPREFIX="$twin/prefix" ZR7_TRANSCRIPT="Z:$transcript" \
         ZR7_SHOTS="Z:$drawings" wine 'E:\ZR7KMUpgrade.exe' SLAVE)
     WINEPREFIX="$twin/prefix" wineserver -w
@@ -73,9 +74,11 @@ run() { # road
     echo "== E:\\ZR7KMUpgrade.exe SLAVE ($1)"
     photographed_run "$demo/frames/$road" SLAVE
     local pauses=$(awk '$1 == "pause" { sum += $2 } END { print sum + 0 }' "$transcript")
+    local opened=$(awk -F'\t' '$1 == "frame" { i = 0 } $1 == "window" && i++ > 0 && !seen[$10]++ { n++ }
+        END { print n + 0 }' "$demo/frames/$road/frames.txt")
     echo "ended with exit code $rc after $(seconds "$elapsedMs") s, against $(seconds "$pauses") s" \
         "of fixed pauses (the rest is the download); $(grep -c '^status ' "$transcript")" \
-        "status lines, $frameCount frames"
+        "status lines and $opened window(s) opening, $frameCount frames"
     scripts/contact-sheet.sh "$demo/frames/$road" "$demo/$road-sheet.png" \
         --paste "$progress" "$drawings/progress-start.bmp" "$drawings/progress.bmp" \
         --paste "$report" "$drawings/report.bmp" "$drawings/report.bmp" --note "$note"
