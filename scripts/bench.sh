@@ -55,7 +55,8 @@ asked_ms() { # word
 road() { # title, word
     local asked=$(asked_ms "$2")
     lay "$build/bin/ZR7KMUpgrade.exe"
-    echo "Timing the $1 ($(awk -v ms="$asked" 'BEGIN { printf "%.1f", ms / 1000 }') s of sleeps asked)..."
+    echo
+    echo "Timing the $1, $(awk -v ms="$asked" 'BEGIN { printf "%.1f", ms / 1000 }') s of sleeps asked..."
     read -r wall cpu rss < <(timed 'E:\ZR7KMUpgrade.exe' "$2")
     [ -f "$inst/prefix/drive_c/ZR7KM/ZR7KM.started" ] || echo "warning: the application was not restarted"
     echo "Timing the minimal window program with the same sleeps..."
@@ -69,10 +70,9 @@ road() { # title, word
         printf "%-22s %18.2f %18.2f\n", "CPU time (s)", c, mc
         printf "%-22s %18.1f %18.1f\n", "peak memory (MiB)", r / 1024, mr / 1024
     }'
-    echo
 }
 
 echo "Every program runs in Wine's virtual desktop of 800x600, the instrument's screen."
-road "system road, EWF installation with the commit," MASTER
+road "system road (EWF installation with the commit)" MASTER
 road "slave road without the board (the emulation, to the report)" SLAVE
 scripts/bench-slave.sh "$build"
