@@ -33,23 +33,24 @@ check 'grep -q "^command line: ZR7KM.exe" "$c/ZR7KM/ZR7KM.started" && [ "$rc" = 
     "application not restarted or exit code $rc"
 
 # Each frame with the status window's caption and its title bar (frame and client rectangles).
-bars=$(awk -F'\t' '$1 == "frame" { frame = $2; next }
-    $1 == "window" && frame != "" { print frame "\t" $2 "\t" $3 "\t" $6 "\t" $7 "\t" $8 "\t" $10; frame = "" }' \
-    "$frames/frames.txt")
-check '[ "$(cut -f7 <<<"$bars")" = "$expected" ]' \
-    "frames and their captions are not the status lines and theirs: $(cut -f1,7 <<<"$bars")"
+bars=$(awk -F'\t' -v OFS='\t' '$1 == "frame" { frame = $2; next }
+    $1 == "window" && frame != "" { print frame, $3, $6, $7, $8, $10; frame = "" }' "$frames/frames.txt")
+check '[ "$(cut -f6 <<<"$bars")" = "$expected" ]' \
+    "frames and their captions are not the status lines and theirs: $(cut -f1,6 <<<"$bars")"
 # The caption's text in the title bar, between the icon and the buttons, is about 5 pixels a
 # character wide; a bar without its text is of one colour.
-while IFS=$'\t' read -r frame x y cx cy cw caption; do
-    width=$(convert "$frames/frame-$frame.png" -crop "$((cw - 80))x$((cy - y - 6))+$((cx + 20))+$((y + 4))" \
-        +repage -fuzz 20% -trim -format %w info: 2>/dev/null)
+while IFS=$'\t' read -r frame y cx cy cw caption; do
+    bar="$((cw - 80))x$((cy - y - 6))+$((cx + 20))+$((y + 4))"
+    width=$(convert "$frames/frame-$frame.png" -crop "$bar" +repage -fuzz 20% -trim -format %w info: \
+        2>/dev/null)
     check '[ "$width" -ge $((3 * ${#caption})) ]' "frame $frame: the title bar holds $width pixels of text"
 done <<<"$bars"
 # The sheet shows each frame's desktop once: count the regions of the desktop's colour.
 desktop=$(convert "$frames/frame-01.png" -format '%[pixel:p{1,h-2}]' info:)
 shown=$(convert "$work/sheet.png" -sample 25% -fuzz 2% -fill black -opaque "$desktop" -fill white \
-    +opaque black -define connected-components:verbose=true -define connected-components:area-threshold=1000 \
-    -connected-components 4 null: | grep -cE 'gray\(0\)|\(0,0,0' || true)
+    +opaque black -define connected-components:verbose=true \
+    -define connected-components:area-threshold=1000 -connected-components 4 null: |
+    grep -cE 'gray\(0\)|\(0,0,0' || true)
 check '[ "$frameCount" -eq "$(wc -l <<<"$expected")" ] && [ "$shown" -eq "$frameCount" ]' \
     "$(wc -l <<<"$expected") status lines, $frameCount frames, $shown of them on the sheet"
 finish
