@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "text/TextBuffer.h"
-#include "upgrade/ChildProcess.h"
 #include "upgrade/CommandWord.h"
 
 TEST(CommandWord, SecondWordOfTheLineCutToTheField) {
@@ -58,11 +56,4 @@ TEST(CommandWord, RoadAndCommitFlagFollowTheWord) {
         EXPECT_EQ(commitFlag, c.commit) << c.word;
     }
     commitFlag = 1;
-}
-
-TEST(CommandWord, OnlyPathsWithABlankAreQuoted) {
-    TextBuffer line;
-    AppendCommandPath(line, "E:\\UPG\\extract.exe").Append(" /E ");
-    AppendCommandPath(line, "E:\\my disk\\ZR7KMSYS1.cab");
-    EXPECT_STREQ(line.CStr(), "E:\\UPG\\extract.exe /E \"E:\\my disk\\ZR7KMSYS1.cab\"");
 }
