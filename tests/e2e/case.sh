@@ -108,101 +108,69 @@ seams() { export ZR7_TOTAL_PHYS=$1 ZR7_DISK_CLUSTERS="256 4096 $2 $3"; } # 1 MiB
 cut_archive() { truncate -s $(($(stat -c %s "$d/ZR7KMSYS1.cab") * $1 / 100)) "$d/ZR7KMSYS1.cab"; }
 flip() { put_byte "$1" "$2" $(($(od -An -tu1 -j "$2" -N1 "$1") ^ 1)); }
 
-# What the run leaves behind.
-that() { check "$1" "$2"; }
+# What the run leaves behind: each check compares what it must be with what it is.
+want() {
+    [ "$1" = "$2" ] || { echo "FAIL: $3: \"$2\", not \"$1\"" && failures=$((failures + 1)); }
+}
 label() { # the build folder's label, or its whole name
-    local want=$1
-    [[ $want == *" "* ]] || want="XPe Build B With Tenacor $1"
-    check '[ "$(build_folder)" = "$want" ]' "build folder $(build_folder), not $want"
+    want "$([[ $1 == *" "* ]] && echo "$1" || echo "XPe Build B With Tenacor $1")" "$(build_folder)" "build folder"
 }
 into() { # C, P or none: where the system files are
-    local inC=no inP=no
-    [ -f "$c/ZR7KM/ZR7KMSYS.dll" ] && inC=yes
-    [ -f "$p/Tenacor/ZR7KMSYS.dll" ] && inP=yes
-    local want=$1
-    check '[ "$want" = "$([ $inC = yes ] && echo C)$([ $inP = yes ] && echo P)" ] ||
-        { [ "$want" = none ] && [ $inC$inP = nono ]; }' "system files in C: $inC, in P: $inP, not $1"
+    local seen=$([ -f "$c/ZR7KM/ZR7KMSYS.dll" ] && echo C)$([ -f "$p/Tenacor/ZR7KMSYS.dll" ] && echo P)
+    want "$1" "${seen:-none}" "system files in"
 }
-retention() { for f in Tenacor.exe TenacorConfig.ini TenacorentFileList.txt; do
-    printf '%s ' "$(cat "$p/Tenacor/$f")"; done; ls "$p/Tenacor/ProtectedFiles" | wc -l; }
+retention() { cat "$p/Tenacor"/Tenacor* | paste -sd' ' && ls "$p/Tenacor/ProtectedFiles" | wc -l; }
 committed() {
-    check '[ "$(tr -d "\r" <"$c/commit.log")" = "new batch ran" ] && [ ! -e "$c/ZR7KM/COMMIT.BAT" ]' \
-        "the new commit batch did not run in place of the old"
-    check '[ "$(retention)" = "new Tenacor.exe new TenacorConfig.ini new TenacorentFileList.txt 0" ]' \
-        "retention tool on P: not refreshed: $(retention)"
+    want "new batch ran/gone" "$(tr -d '\r' <"$c/commit.log")/$(ls "$c/ZR7KM/COMMIT.BAT" 2>/dev/null || echo gone)" "commit log/waiting batch"
+    want "$(printf 'new %s ' Tenacor.exe TenacorConfig.ini TenacorentFileList.txt | sed 's/ $//')
+0" "$(retention)" "retention tool on P: and its protected files"
 }
 uncommitted() {
-    check '[ ! -e "$c/commit.log" ] && [ -f "$c/ZR7KM/COMMIT.BAT" ] && grep -q old "$c/windows/COMMIT.BAT"' \
-        "committed, or the waiting batch moved"
-    check '[ "$(retention)" = "old Tenacor.exe old TenacorConfig.ini old TenacorentFileList.txt 5" ]' \
-        "retention tool on P: touched: $(retention)"
+    want "/$c/ZR7KM/COMMIT.BAT/old" "$(cat "$c/commit.log" 2>/dev/null)/$(ls "$c/ZR7KM/COMMIT.BAT")/$(grep -o old "$c/windows/COMMIT.BAT")" "commit log/waiting batch/installed batch"
+    want "$(printf 'old %s ' Tenacor.exe TenacorConfig.ini TenacorentFileList.txt | sed 's/ $//')
+5" "$(retention)" "retention tool on P: and its protected files"
 }
-marker() { check '[ -f "$c/ZR7KM/DesistTenacor.txt" ] && [ ! -s "$c/ZR7KM/DesistTenacor.txt" ]' "no empty marker"; }
-nomarker() { check '[ ! -e "$c/ZR7KM/DesistTenacor.txt" ]' "a marker was made"; }
-lang_files() { printf '%s/%s' "$(cat "$c/ZR7KM/ZR7Engli.mls" 2>/dev/null)" "$(cat "$c/ZR7KM/ZR7English.mls")"; }
-languages() { # REMOVED: the long name kept its own file; RENAMED: it took the short one's
-    local want=/long
-    [ "$1" = RENAMED ] && want=/short
-    check '[ "$(lang_files)" = "$want" ]' "language files $(lang_files)"
+marker() { # empty, or none
+    local seen=none
+    [ -f "$c/ZR7KM/DesistTenacor.txt" ] && seen=$(wc -c <"$c/ZR7KM/DesistTenacor.txt" | sed 's/^0$/empty/')
+    want "${1:-empty}" "$seen" "marker"
 }
-restarted() {
-    check '[ "$(tr -d "\r" <"$c/ZR7KM/ZR7KM.started")" = "$(printf "command line: ZR7KM.exe\nworking directory: c:\\\\ZR7KM")" ]' \
-        "application not restarted once from c:\\ZR7KM: $(cat "$c/ZR7KM/ZR7KM.started" 2>&1)"
-}
-sxs() {
-    local want=$1
-    check '[ "$([ -f "$c/windows/ZR7SxS.manifest" ] && echo yes || echo no)" = "$want" ]' \
-        "WinSxS.cab extracted: not $1"
-}
-option() { # folder, then kept, emptied (all but its read-only file), hidden (all but its hidden
+languages() { want "$1" "$(ls "$c/ZR7KM" | grep -c ZR7Engli.mls)/$(cat "$c/ZR7KM/ZR7English.mls")" "short name/long name's file"; }
+restarted() { want "command line: ZR7KM.exe,working directory: c:\ZR7KM" "$(tr -d '\r' <"$c/ZR7KM/ZR7KM.started" | paste -sd,)" "application started"; }
+sxs() { want "$1" "$([ -f "$c/windows/ZR7SxS.manifest" ] && echo yes || echo no)" "WinSxS.cab extracted"; }
+option() { # folder, then kept, emptied (but for its read-only file), hidden (but for its hidden
     # file) or gone
-    local n=$1 left
-    left=$(cd "$c/ZR7KM/OPTIONS" && find "$n" 2>/dev/null | sort | paste -sd' ')
+    local left=$(cd "$c/ZR7KM/OPTIONS" && find "$1" -type f 2>/dev/null | sort | paste -sd' ')
     case $2 in
-    kept) check '[ -f "$c/ZR7KM/OPTIONS/$n/sub/deeper/c.txt" ]' "$n touched: $left" ;;
-    emptied) check '[ "$left" = "$n $n/sub $n/sub/readonly.txt" ]' "$n left: $left" ;;
-    hidden) check '[ "$left" = "$n $n/sub $n/sub/deeper $n/sub/deeper/hidden.txt" ]' "$n left: $left" ;;
-    gone) check '[ -z "$left" ]' "$n left: $left" ;;
+    kept) [[ $left == *"$1/sub/deeper/c.txt"* ]] || want "$1 kept" "$left" "files left in $1" ;;
+    emptied) want "$1/sub/readonly.txt" "$left" "files left in $1" ;;
+    hidden) want "$1/sub/deeper/hidden.txt" "$left" "files left in $1" ;;
+    gone) want "" "$left" "files left in $1" ;;
     esac
 }
-received() {
-    local n=$1
-    check 'cmp -s <(head -c $((n * 256)) "$image") "$c/ZR7KM/board-received.bin"' \
-        "the board did not receive blocks 1 to $n of the image"
-}
-handshake() { local n=$1 && check '[ "$(board_value handshake)" = $n ]' "handshake not left at $n"; }
-taken() { local n=$1 && check '[ "$(board_value blocks)" = $n ]' "the board took $(board_value blocks) blocks, not $n"; }
-shown() {
-    local n=$1
-    check '[ "$(records slave-progress | grep -c "^Block ")" = $n ] &&
-        [ "$(records slave-progress | grep "^Block " | tail -1)" = "Block $n" ]' "not Block 1 to $n shown"
-}
-waited() { local n=$1 && check '[ "$(records slave-progress | grep -c "^WAITING ")" -ge $n ]' "waited less than $n s"; }
-events() {
-    local what=$1 n=$2
-    check '[ "$(board_events "$what")" = $n ]' "the board saw \"$what\" $(board_events "$what") times, not $n"
-}
-noboard() { check '[ -z "$(ls "$c/ZR7KM" | grep "^board-")" ]' "the driver library was loaded"; }
-ports() { # how many port writes; two must be 4 then 0 at least a second later
-    local writes n=$1
-    writes=$(tr -d '\r' <"$c/ZR7KM/board-ports.txt" 2>/dev/null)
-    check '[ "$(grep -c port <<<"$writes")" = $n ]' "port writes: $writes"
-    [ "$1" = 2 ] || return 0
-    check '[ "$(cut -d" " -f2- <<<"$writes" | paste -sd,)" = "us port 0x305 value 4,us port 0x305 value 0" ] &&
-        [ $(($(sed -n 2p <<<"$writes" | cut -d" " -f1) - $(sed -n 1p <<<"$writes" | cut -d" " -f1))) -ge 1000000 ]' \
-        "port 0x305 not 4, then 0 a second later: $writes"
+received() { want 0 "$(cmp -s <(head -c $(($1 * 256)) "$image") "$c/ZR7KM/board-received.bin"; echo $?)" "blocks 1 to $1 on the board differ"; }
+handshake() { want "$1" "$(board_value handshake)" "handshake"; }
+taken() { want "$1" "$(board_value blocks)" "blocks the board took"; }
+shown() { want "$1 Block $1" "$(records slave-progress | grep -c "^Block ") $(records slave-progress | grep "^Block " | tail -1)" "blocks shown"; }
+waited() { [ "$(records slave-progress | grep -c "^WAITING ")" -ge "$1" ] || want "$1 s or more" "less" "final wait"; }
+events() { want "$2" "$(board_events "$1")" "the board's \"$1\""; }
+noboard() { want "" "$(ls "$c/ZR7KM" | grep "^board-")" "board records"; }
+ports() { # the port writes; two must be 4 then 0 a second later
+    local writes=$(tr -d '\r' <"$c/ZR7KM/board-ports.txt" 2>/dev/null)
+    want "$1" "$(grep -c port <<<"$writes")" "port writes"
+    [ "$1" = 2 ] && want "4 0 1" "$(awk '{ v = v $6 " " } NR == 1 { t = $1 } END { print v ($1 - t >= 1000000) }' <<<"$writes")" "port 0x305 values, a second apart"
 }
 pristine() { # syncup posted; "retry": the program wrote only the retry order and the blocks
-    local want="$work/pristine.bin"
-    head -c 1024 /dev/zero | tr '\0' '\132' >"$want"
-    put_byte "$want" 2 $(($1 & 255))
-    put_byte "$want" 3 $(($1 >> 8))
-    for offset in 6 272 467; do put_byte "$want" $offset 0; done
+    local expected="$work/pristine.bin"
+    head -c 1024 /dev/zero | tr '\0' '\132' >"$expected"
+    put_byte "$expected" 2 $(($1 & 255))
+    put_byte "$expected" 3 $(($1 >> 8))
+    for offset in 6 272 467; do put_byte "$expected" $offset 0; done
     if [ "${2:-}" = retry ]; then
-        put_byte "$want" 467 255
-        tail -c 256 "$image" | dd of="$want" bs=1 seek=512 conv=notrunc status=none
+        put_byte "$expected" 467 255
+        tail -c 256 "$image" | dd of="$expected" bs=1 seek=512 conv=notrunc status=none
     fi
-    check 'cmp -s "$want" "$c/ZR7KM/board-commonram.bin"' "the program wrote other common RAM bytes"
+    want 0 "$(cmp -s "$expected" "$c/ZR7KM/board-commonram.bin"; echo $?)" "other common RAM bytes written"
 }
 
 # The disk tool's plan of the same disk, taken before the run, must say what the run did.

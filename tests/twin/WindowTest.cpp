@@ -1,11 +1,39 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "Pixels.h"
-#include "Recorder.h"
 #include "twin/MessagePump.h"
+#include "twin/TWin.h"
 #include "twin/WindowProc.h"
+
+namespace {
+// A window that records what reaches its command, system-command and default slots.
+class Recorder : public TWin {
+  public:
+    LRESULT OnCommand(WPARAM wParam, LPARAM) override {
+        calls.emplace_back(WM_COMMAND, wParam);
+        return 42;
+    }
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM) override {
+        calls.emplace_back(WM_SYSCOMMAND, wParam);
+        return sysCommandResult;
+    }
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_SYSCOMMAND && message != WM_SETFONT)
+            return TWin::DefaultProc(message, wParam, lParam);
+        calls.emplace_back(message, wParam);
+        return 0;
+    }
+    uint32_t StoredStyle() const { return style; }
+    const LOGFONTA& StoredLogFont() const { return logFont; }
+
+    std::vector<std::pair<UINT, WPARAM>> calls;
+    LRESULT sysCommandResult = 0;
+};
+} // namespace
 
 TEST(TWin, StoredSettingsReachTheWindowWhenItIsCreated) {
     Recorder window;
@@ -28,9 +56,9 @@ TEST(TWin, StoredSettingsReachTheWindowWhenItIsCreated) {
     EXPECT_TRUE(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_TRUE(GetWindowLongA(hwnd, GWL_STYLE) & WS_POPUP);
     ASSERT_FALSE(window.calls.empty());
-    EXPECT_EQ(static_cast<UINT>(WM_SETFONT), window.calls[0].message);
-    EXPECT_EQ(reinterpret_cast<WPARAM>(window.GetFontHandle()), window.calls[0].wParam);
-    EXPECT_TRUE(FindInk(hwnd, 0xFFFFFF).found) << "the stored text is painted";
+    EXPECT_EQ(static_cast<UINT>(WM_SETFONT), window.calls[0].first);
+    EXPECT_EQ(reinterpret_cast<WPARAM>(window.GetFontHandle()), window.calls[0].second);
+    EXPECT_TRUE(Inked(FindInk(hwnd, 0xFFFFFF))) << "the stored text is painted";
     window.SetCaption("Applied at once");
     GetWindowTextA(hwnd, title, sizeof title);
     EXPECT_STREQ("Applied at once", title);
@@ -139,8 +167,8 @@ TEST(WindowProc, ResultsRoutingAndSystemCommands) {
 
     EXPECT_EQ(0, SendMessageA(attached, WM_SYSCOMMAND, SC_KEYMENU, 'f'));
     ASSERT_EQ(2u, window.calls.size());
-    EXPECT_EQ(0u, window.calls[0].wParam) << "SC_KEYMENU reaches the slot as 0";
-    EXPECT_EQ(0u, window.calls[1].wParam) << "and the default handling as 0";
+    EXPECT_EQ(0u, window.calls[0].second) << "SC_KEYMENU reaches the slot as 0";
+    EXPECT_EQ(0u, window.calls[1].second) << "and the default handling as 0";
     window.sysCommandResult = 9;
     EXPECT_EQ(9, SendMessageA(attached, WM_SYSCOMMAND, SC_MOVE, 0));
     EXPECT_EQ(3u, window.calls.size()) << "a handled system command skips the default";
