@@ -104,7 +104,7 @@ report() { # the error lines of the report; none gives "No errors were found."
 result() { echo "slave-result $1"; }
 
 # Setting up.
-seams() { export ZR7_TOTAL_PHYS=$1 ZR7_DISK_CLUSTERS="256 4096 $2 $3"; } # 1 MiB clusters
+seams() { export ZR7_TOTAL_PHYS=$1 ZR7_DISK_CLUSTERS="256 4096 $2 $3"; } # bytes, then MiB
 cut_archive() { truncate -s $(($(stat -c %s "$d/ZR7KMSYS1.cab") * $1 / 100)) "$d/ZR7KMSYS1.cab"; }
 flip() { put_byte "$1" "$2" $(($(od -An -tu1 -j "$2" -N1 "$1") ^ 1)); }
 

@@ -1,8 +1,4 @@
-#include <windows.h>
-
-#include <atomic>
 #include <string>
-#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -52,35 +48,4 @@ TEST(SlaveErrorLog, NumberedLinesAndTheReportOfEachSelection) {
     }
     EXPECT_EQ(0x21u, errors.Errors());
     EXPECT_FALSE(errors.HardwarePresent());
-}
-
-// Report blocks its caller for 15 seconds (a tenth in the test build): watch from a thread.
-TEST(SlaveErrorLog, ReportStandsInItsOwnGreyWindowThenGoes) {
-    SlaveErrorLog log;
-    log.FlagNoHardware();
-    log.FlagSlaveAbort();
-    std::atomic<bool> done(false);
-    RECT seen = {0, 0, 0, 0};
-    COLORREF corner = CLR_INVALID;
-    std::thread watcher([&] {
-        const char caption[] = "SLAVE Flash Downloader - Errors & Warnings";
-        for (; !done && corner != 0xBBBBBB; Sleep(1)) {
-            HWND window = FindWindowA("Basic TWin", caption);
-            if (window == nullptr || !IsWindowVisible(window))
-                continue;
-            GetWindowRect(window, &seen);
-            HDC dc = GetDC(window);
-            corner = GetPixel(dc, 2, 2);
-            ReleaseDC(window, dc);
-        }
-    });
-    log.ReportErrors();
-    done = true;
-    watcher.join();
-    EXPECT_EQ(50, seen.left);
-    EXPECT_EQ(190, seen.top);
-    EXPECT_EQ(425, seen.right - seen.left);
-    EXPECT_EQ(164, seen.bottom - seen.top);
-    EXPECT_EQ(0xBBBBBBu, corner);
-    EXPECT_EQ(nullptr, FindWindowA("Basic TWin", "SLAVE Flash Downloader - Errors & Warnings"));
 }

@@ -87,17 +87,11 @@ TEST(Draw, LinesStandWhereTheFlagsPutThem) {
     EXPECT_EQ(expected, inside) << "5 pixels in from the edge-adjusted client area";
 }
 
-TEST(Draw, BackgroundModesPressedLookAndLines) {
+TEST(Draw, PressedLook) {
     DrawTWin window;
     HWND hwnd = window.GetHandle();
     ASSERT_NE(nullptr, hwnd);
-    const RECT ink = window.Drawn("HHH", 16);
-    window.SetTextBackgroundColor(0x820000);
-    window.SetText("HHH", 2);
-    EXPECT_EQ(0x820000u, PixelAt(hwnd, ink.left, 0)) << "opaque cell above the glyph";
-    window.SetText("HHH", 1);
-    EXPECT_EQ(paper, PixelAt(hwnd, ink.left, 0)) << "transparent mode keeps the fill";
-
+    window.Drawn("HHH", 16);
     // The pressed look: sunken and dark while a button is down, the stored look kept.
     window.SetTextColor(0x00FF00);
     const LONG x = window.client.right / 2, y = window.client.bottom - 5;
@@ -117,41 +111,4 @@ TEST(Draw, BackgroundModesPressedLookAndLines) {
     EXPECT_EQ(paper, window.GetBackgroundColor());
     EXPECT_EQ(0x00FF00u, window.GetTextColor());
     EXPECT_EQ(0u, window.GetEdge());
-
-    window.Drawn("", 0);
-    HDC hdc = window.GetDrawDC();
-    window.MoveTo(hdc, 10, 10);
-    window.LineTo(hdc, 20, 10);
-    window.LineTo(hdc, 20, 30);
-    EXPECT_EQ(0u, GetPixel(hdc, 15, 10));
-    EXPECT_EQ(0u, GetPixel(hdc, 20, 20)) << "the second line starts where the first ended";
-    EXPECT_EQ(paper, GetPixel(hdc, 15, 20));
-    window.ReleaseDrawDC(hdc);
-}
-
-TEST(Draw, StringsFromTheProgramsOwnTable) {
-    wchar_t buffer[64] = {L'x'};
-    const struct {
-        wchar_t* buffer;
-        int32_t size;
-        uint32_t id;
-        const wchar_t* text; // null: 0 comes back
-    } cases[] = {{nullptr, 64, 1, nullptr}, {buffer, 4, 1, nullptr},
-                 {buffer, 128, 2, nullptr}, {buffer, 128, 400, nullptr},
-                 {buffer, 128, 1, L"one"},  {buffer, 128, 17, L"seventeen"},
-                 {buffer, 12, 17, L"seven"}};
-    for (const auto& c : cases) {
-        buffer[0] = L'x';
-        const int32_t count = LoadResourceString(c.buffer, c.size, c.id);
-        EXPECT_EQ(c.text ? lstrlenW(c.text) : 0, count) << "string " << c.id << " in " << c.size;
-        if (c.buffer) {
-            EXPECT_STREQ(c.text ? c.text : L"", buffer) << "string " << c.id << " in " << c.size;
-        }
-    }
-    DrawTWin window;
-    window.SetText("before", 1);
-    EXPECT_EQ(nullptr, window.SetTextFromResource(2, 2));
-    EXPECT_STREQ("before", window.GetText());
-    EXPECT_EQ(&window, window.SetTextFromResource(31, 1));
-    EXPECT_STREQ("The status window shows the resource text", window.GetText());
 }

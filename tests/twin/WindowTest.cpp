@@ -172,14 +172,19 @@ TEST(WindowProc, ResultsRoutingAndSystemCommands) {
     window.sysCommandResult = 9;
     EXPECT_EQ(9, SendMessageA(attached, WM_SYSCOMMAND, SC_MOVE, 0));
     EXPECT_EQ(3u, window.calls.size()) << "a handled system command skips the default";
+}
 
-    HWND popup = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr,
-                                 nullptr);
-    SetWindowLongA(popup, GWL_WNDPROC, reinterpret_cast<LONG>(TWinChildProc));
-    EXPECT_EQ(0, SendMessageA(popup, WM_LBUTTONDOWN, 0, 0)) << "no object: 0";
-    EXPECT_EQ(0, SendMessageA(popup, WM_KEYDOWN, 'A', 1));
-    EXPECT_TRUE(IsWindow(popup));
-    PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 1);
+TEST(MessagePump, PendingHandlesAllThatWaitsAndDropsQuit) {
+    TWin window;
+    window.SetRect(200, 600, 200, 60);
+    // The quit comes before a pending paint, which must still be handled.
+    PostQuitMessage(0);
+    PostMessageA(window.GetHandle(), WM_USER, 0, 0);
+    InvalidateRect(window.GetHandle(), nullptr, TRUE);
     messagePump.PumpPending();
-    EXPECT_FALSE(IsWindow(popup)) << "Escape closes the inspector's kind of window";
+    MSG message;
+    EXPECT_FALSE(PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) << "quit taken and dropped";
+    const DWORD start = GetTickCount();
+    messagePump.PumpPending();
+    EXPECT_LT(GetTickCount() - start, 200u) << "no wait on an empty queue";
 }
