@@ -8,53 +8,39 @@ IFS='|' read -r name setup word pieces afterwards < <(sed 's/ *| */|/g' "$ZR7_SO
 [ "${name:-}" = "$1" ] || { echo "no case $1"; exit 1; }
 eval "words=($word)"
 
-# Pieces of the transcript.
+# Pieces of the transcript. A status line stands two seconds, some with a further pause.
 caption() { echo "caption $1"; }
-status() { printf 'status %s\npause 2000 | %s\n' "$1" "$1"; }
+status() {
+    printf 'status %s\npause 2000 | %s\n' "$1" "$1"
+    [ -z "${2:-}" ] || echo "pause $2 | $1"
+}
 opening() { # the command line for four seconds, then five passes with growing dots
-    local line="\"${e}ZR7KMUpgrade.exe\"${words[*]:+ ${words[*]}}"
     caption "ZR7KM System Upgrade Version 3.00 (CRC) - Checking..."
-    status "$line"
-    echo "pause 2000 | $line"
-    line="Update ${words[*]:-} Software: Checking system files"
-    for _ in 1 2 3 4 5; do
-        line="$line. "
-        status "$line"
-        echo "pause 0 | $line"
-    done
+    status "\"${e}ZR7KMUpgrade.exe\"${words[*]:+ ${words[*]}}" 2000
+    local line="Update ${words[*]:-} Software: Checking system files"
+    for _ in 1 2 3 4 5; do line="$line. " && status "$line" 0; done
 }
-lang() {
-    status "Correcting language file naming error:"
-    status "Correcting language file naming error: ZR7Engli.mls $1."
-}
+lang() { status "Correcting language file naming error:" && status "Correcting language file naming error: ZR7Engli.mls $1."; }
 ok() { status "Files are OK.  Looking for an upgrade disk..."; }
 desist() { echo "pause 1000 | Files are OK.  Looking for an upgrade disk..."; }
 winsxs() { echo "child $(on_disk extract.exe) /E /Y /L c:/Windows $(on_disk WinSxS.cab)"; }
 extraction() { # EWF or MASTER
-    local into=c:/ZR7KM
-    [ "$1" = EWF ] && into=P:/Tenacor
     caption "ZR7KM $1 Installation - Copying Files..."
     status "Copying system update files. Please Wait."
-    echo "child $(on_disk extract.exe) /E /Y /L $into $(on_disk ZR7KMSYS1.cab)"
+    echo "child $(on_disk extract.exe) /E /Y /L $([ "$1" = EWF ] && echo P:/Tenacor || echo c:/ZR7KM) $(on_disk ZR7KMSYS1.cab)"
     status "Extracting files..."
 }
 saving() { # the commit up to the start of its batch
     caption "ZR7KM - Saving Disk Image..."
-    status "Saving all changes to drive C:. Please Wait..."
-    echo "pause 3000 | Saving all changes to drive C:. Please Wait..."
+    status "Saving all changes to drive C:. Please Wait..." 3000
     echo "child C:/Windows/Commit.bat"
 }
-commit() {
-    saving
-    status "Updating Disk C: Image... WAIT!"
-    echo "pause 30000 | Updating Disk C: Image... WAIT!"
-}
+commit() { saving && status "Updating Disk C: Image... WAIT!" 30000; }
 failed() { # result code
     local messages=("" "The upgrade failed. Trying to restart..."
         "Not enough disk space.  The upgrade failed. Trying to restart..."
         "Hardware not compatible.  The upgrade failed. Trying to restart...")
-    status "${messages[$1]}"
-    echo "pause 10000 | ${messages[$1]}"
+    status "${messages[$1]}" 10000
 }
 finished() { caption "ZR7KM System Upgrade - Done..." && status "Done."; }
 closing() {
@@ -63,12 +49,7 @@ closing() {
     echo "child ZR7KM.exe"
     finished
 }
-noapp() {
-    caption "ZR7KM System Upgrade - ERROR"
-    status "Don't know how to restart..."
-    echo "pause 3000 | Don't know how to restart..."
-    finished
-}
+noapp() { caption "ZR7KM System Upgrade - ERROR" && status "Don't know how to restart..." 3000 && finished; }
 slave() {
     caption "ZR7KM SLAVE Upgrade - Copying Files..."
     status "Updating Slave EEPROM. Please Wait."
@@ -77,24 +58,19 @@ slave() {
 }
 progress() { echo "slave-progress $1"; }
 download() { progress "Putting hardware into download mode..."; }
-log=""
+log="" lines=0
 logged() { # the log's numbered lines, shown whole each time one is added
-    local n=$(($(grep -o '\\n' <<<"$log" | wc -l) + 1))
-    log="$log$n. $1\\n"
+    lines=$((lines + 1)) log="$log$lines. $1\\n"
     echo "slave-log $log"
 }
-emulation() {
-    progress "Emulating hardware in download mode..."
-    logged "No Slave Hardware: Emulating Download..."
-}
+emulation() { progress "Emulating hardware in download mode..." && logged "No Slave Hardware: Emulating Download..."; }
 transfer() { progress "Downloading..."; }
 finalwait() { # seconds counted; without a count the WAITING lines are not compared
     progress ""
     for ((n = 1; n <= ${1:-0}; n++)); do progress "WAITING $n"; done
 }
 report() { # the error lines of the report; none gives "No errors were found."
-    local lines=("$@")
-    [ $# -gt 0 ] || lines=("No errors were found.")
+    local lines=("${@:-No errors were found.}")
     echo "slave-report-height $((18 * (${#lines[@]} + 6) + 20))"
     printf 'slave-report Errors And Warnings:\\n---------------------\\n'
     printf '%s\\n' "${lines[@]}"

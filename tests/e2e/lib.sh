@@ -11,8 +11,6 @@
 #                                       shipped program (real time, $elapsedMs), from C:\ZR7KM
 #   check CONDITION MESSAGE / finish    collect failures, exit 1 if any
 set -u
-# `{ ...; } | expect_transcript` must count its failure in this shell, not in a subshell.
-shopt -s lastpipe
 failures=0
 work=$(mktemp -d "${TMPDIR:-/tmp}/zr7-e2e.XXXXXX")
 trap 'WINEPREFIX="$work/instrument/prefix" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
@@ -22,11 +20,7 @@ transcript="$work/transcript.txt" image="$work/image.bin" e='E:\' d="$inst/disk"
 
 lay() {
     diskName=""
-    local previous=""
-    for a in "$@"; do
-        [ "$previous" = --disk-name ] && diskName=$a
-        previous=$a
-    done
+    for ((i = 1; i < $#; i++)); do [ "${!i}" = --disk-name ] && j=$((i + 1)) && diskName=${!j}; done
     e="E:\\${diskName:+$diskName\\}" d="$inst/disk${diskName:+/$diskName}"
     "$ZR7_SOURCE/standins/instrument/make-instrument.sh" --base "$ZR7_WINEPREFIX" --out "$inst" \
         --program "$ZR7_BUILD/bin/ZR7KMUpgrade.exe" --app "$ZR7_BUILD/standins/ZR7KM.exe" "$@" ||
@@ -36,72 +30,49 @@ lay() {
 # A file of the upgrade disk as the program's command lines name it: quoted where it has a blank.
 on_disk() { [[ "$e" == *" "* ]] && echo "\"$e$1\"" || echo "$e$1"; }
 
-board() {
+board() { # variant, then pairs of setting and value
     cp "$ZR7_BUILD/$1/ZRSlaveDriver.dll" "$c/ZR7KM/"
     shift
-    : >"$c/ZR7KM/ZRSlaveDriver.ini"
-    while [ $# -ge 2 ]; do
-        echo "$1 $2" >>"$c/ZR7KM/ZRSlaveDriver.ini"
-        shift 2
-    done
+    printf '%s %s\n' "$@" >"$c/ZR7KM/ZRSlaveDriver.ini"
 }
 
 # The header holds the magic E3 E3 and the CRC-32 of the image as gzip computes it, or as the
 # disk tool writes it.
 image() {
-    local bin="$d/SLAVE.BIN"
     head -c 131072 /dev/urandom >"$image"
     case $1 in
-    raw) cp "$image" "$bin" ;;
+    raw) cp "$image" "$d/SLAVE.BIN" ;;
     headered) { printf '\xe3\xe3\x00\x00'; gzip -c "$image" | tail -c 8 | head -c 4
-                head -c 56 /dev/zero; cat "$image"; } >"$bin" ;;
+                head -c 56 /dev/zero; cat "$image"; } >"$d/SLAVE.BIN" ;;
     wrapped) (cd "$work" && WINEPREFIX="$inst/prefix" wine "$ZR7_BUILD/bin/ZR7Disk.exe" wrap \
-        'Z:'"$image" 'Z:'"$bin" >/dev/null) ;;
+        "Z:$image" "Z:$d/SLAVE.BIN" >/dev/null) ;;
     esac
 }
 put_byte() { printf "$(printf '\\%03o' "$3")" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none; }
 
-# The run ends when the program has; the application it restarted writes its record at once.
-await_restart() {
-    [ -f "$c/ZR7KM/ZR7KM.exe" ] || return 0
+# The test build, or after run_shipped's copy the shipped program, which writes no transcript.
+# The run ends with the program; the application it restarted writes its record at once.
+run_upgrade() {
+    rm -f "$transcript" "$c/ZR7KM"/board-*
+    local start=$(date +%s%N)
+    (cd "$c/ZR7KM" && WINEPREFIX="$inst/prefix" ZR7_TRANSCRIPT="Z:$transcript" \
+        wine "${e}ZR7KMUpgrade.exe" "$@" </dev/null)
+    exitCode=$? elapsedMs=$((($(date +%s%N) - start) / 1000000))
     for _ in $(seq 50); do
-        grep -q "^working directory" "$c/ZR7KM/ZR7KM.started" 2>/dev/null && return 0
+        [ ! -f "$c/ZR7KM/ZR7KM.exe" ] || grep -q "^working directory" "$c/ZR7KM/ZR7KM.started" 2>/dev/null &&
+            break
         sleep 0.1
     done
 }
-
-run_upgrade() {
-    rm -f "$transcript" "$c/ZR7KM"/board-*
-    (cd "$c/ZR7KM" && WINEPREFIX="$inst/prefix" ZR7_TRANSCRIPT="Z:$transcript" \
-        wine "${e}ZR7KMUpgrade.exe" "$@" </dev/null)
-    exitCode=$?
-    await_restart
-}
-
-run_shipped() {
-    cp "$ZR7_SHIPPED/ZR7KMUpgrade.exe" "$d/ZR7KMUpgrade.exe"
-    local start=$(date +%s%N)
-    (cd "$c/ZR7KM" && WINEPREFIX="$inst/prefix" wine "${e}ZR7KMUpgrade.exe" "$@" </dev/null)
-    exitCode=$?
-    elapsedMs=$((($(date +%s%N) - start) / 1000000))
-    await_restart
-}
+run_shipped() { cp "$ZR7_SHIPPED/ZR7KMUpgrade.exe" "$d/" && run_upgrade "$@"; }
 
 records() { awk -v kind="$1" '$1 == kind { sub(/^[^ ]+ /, ""); print }' "$transcript"; }
 board_value() { awk -v key="$1" '$1 == key { print $2 }' "$c/ZR7KM/board-summary.txt" | tr -d '\r'; }
 board_events() { grep -c "$1" "$c/ZR7KM/board-events.txt"; }
 ram_byte() { od -An -tx1 -j "$1" -N1 "$c/ZR7KM/board-commonram.bin" | tr -d ' '; }
 build_folder() { (cd "$c" && ls -d XPe*); }
-
-check() {
-    if ! eval "$1"; then
-        echo "FAIL: $2"
-        failures=$((failures + 1))
-    fi
-}
-
+check() { eval "$1" || { echo "FAIL: $2" && failures=$((failures + 1)); }; }
 finish() {
-    [ "$failures" -eq 0 ] && { echo "passed"; exit 0; }
-    echo "$failures check(s) failed"
-    exit 1
+    [ "$failures" -eq 0 ] && echo passed && exit 0
+    echo "$failures check(s) failed" && exit 1
 }
