@@ -67,12 +67,10 @@ TEST(WideText, ConvertsByValueAndReadsLines) {
         const char* text;
         const wchar_t* lines[3];
         int32_t consumed[3];
-    } cases[] = {
-        {"ab\ncd", {L"ab", L"cd", L""}, {3, 2, 0}},
-        {"\n", {L"", L""}, {1, 0}},
-        {"ab\r\n", {L"ab\r", L""}, {4, 0}},
-        {"a\n\nb", {L"a", L"", L"b"}, {2, 1, 1}},
-    };
+    } cases[] = {{"ab\ncd", {L"ab", L"cd", L""}, {3, 2, 0}},
+                 {"\n", {L"", L""}, {1, 0}},
+                 {"ab\r\n", {L"ab\r", L""}, {4, 0}},
+                 {"a\n\nb", {L"a", L"", L"b"}, {2, 1, 1}}};
     for (const auto& c : cases) {
         WideText text(c.text);
         for (int i = 0; i < 3 && c.lines[i]; ++i) {

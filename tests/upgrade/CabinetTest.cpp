@@ -39,28 +39,19 @@ Bytes Cabinet(uint16_t flags = 0, const std::string& extra = "", unsigned folder
     return b;
 }
 
-std::string TempPath(const char* name) {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + "cab-" + std::to_string(GetCurrentProcessId()) + "-" + name;
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr) << path;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
-
 // The files as "name size; " each, or the fault.
 std::string Listing(const std::string& bytes) {
-    const std::string path = TempPath("test.cab");
-    WriteBytes(path, bytes);
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string path = std::string(folder) + "cab-" + std::to_string(GetCurrentProcessId());
+    FILE* file = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
     std::vector<CabinetFile> files;
     std::string fault, listing;
     const bool whole = ReadCabinet(path.c_str(), files, fault);
-    for (const CabinetFile& file : files)
-        listing += file.name + " " + std::to_string(file.size) + "; ";
+    for (const CabinetFile& listed : files)
+        listing += listed.name + " " + std::to_string(listed.size) + "; ";
     DeleteFileA(path.c_str());
     return whole ? listing : fault;
 }
