@@ -10,13 +10,9 @@
 #include "twin/WindowProc.h"
 
 namespace {
-// A window that records what reaches its command, system-command and default slots.
+// A window that records what reaches its system-command and default slots.
 class Recorder : public TWin {
   public:
-    LRESULT OnCommand(WPARAM wParam, LPARAM) override {
-        calls.emplace_back(WM_COMMAND, wParam);
-        return 42;
-    }
     LRESULT OnSysCommand(WPARAM wParam, LPARAM) override {
         calls.emplace_back(WM_SYSCOMMAND, wParam);
         return sysCommandResult;
@@ -111,7 +107,7 @@ TEST(TWin, OwnedFontsAreDeletedBorrowedFontsNever) {
     DeleteObject(borrowed);
 }
 
-TEST(WindowProc, ResultsRoutingAndSystemCommands) {
+TEST(WindowProc, ResultsAndSystemCommands) {
     Recorder window;
     window.SetRect(300, 300, 300, 200);
     HWND attached = window.GetHandle();
@@ -134,15 +130,6 @@ TEST(WindowProc, ResultsRoutingAndSystemCommands) {
     InvalidateRect(bare, nullptr, TRUE);
     messagePump.PumpPending();
     DestroyWindow(bare);
-
-    Recorder control;
-    control.CreateChildAt(&window, 10, 10, 80, 30);
-    const WPARAM notification = MAKEWPARAM(7, 0x300);
-    EXPECT_EQ(42, SendMessageA(attached, WM_COMMAND, notification,
-                               reinterpret_cast<LPARAM>(control.GetHandle())));
-    ASSERT_EQ(1u, control.calls.size()) << "the control's own object takes its notification";
-    EXPECT_EQ(1, SendMessageA(attached, WM_COMMAND, 5, 0)) << "a menu command";
-    EXPECT_TRUE(window.calls.empty()) << "the receiving window is not asked";
 
     EXPECT_EQ(0, SendMessageA(attached, WM_SYSCOMMAND, SC_KEYMENU, 'f'));
     ASSERT_EQ(2u, window.calls.size());
