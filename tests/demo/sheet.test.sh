@@ -10,23 +10,23 @@ if [ -z "${ZR7_SHEET_DISPLAY:-}" ]; then
 fi
 source "$ZR7_SOURCE/tests/e2e/lib.sh"
 source "$ZR7_SOURCE/scripts/photographed-run.sh"
-lay_instrument --option 1004 3.1
+lay --option 1004 3.1
 run_upgrade -nocommit
-asked=$(paused_ms)
+asked=$(awk '$1 == "pause" { sum += $2 } END { print sum + 0 }' "$transcript")
 check '[ "$asked" -ge 20000 ]' "the test build asked for only $asked ms"
 # The caption in force at each status line.
 expected=$(awk '$1 == "caption" { sub(/^caption /, ""); caption = $0 } $1 == "status" { print caption }' \
     "$transcript")
 
-lay_instrument --option 1004 3.1
-cp "$ZR7_SHIPPED/ZR7KMUpgrade.exe" "$inst/disk/ZR7KMUpgrade.exe"
+lay --option 1004 3.1
+cp "$ZR7_SHIPPED/ZR7KMUpgrade.exe" "$d/"
 frames="$work/frames"
 photographer="$ZR7_BUILD/tools/Photographer.exe" c="$c" WINEPREFIX="$inst/prefix" \
     photographed_run "$frames" -nocommit
 "$ZR7_SOURCE/scripts/contact-sheet.sh" "$frames" "$work/sheet.png"
 echo "shipped run: ${elapsedMs} ms for ${asked} ms of pauses, $frameCount frames"
 check '[ "$elapsedMs" -ge "$asked" ]' "the run took ${elapsedMs} ms, less than the ${asked} ms of pauses"
-check '[ "$(ls -d "$c"/XPe*)" = "$c/XPe Build B With Tenacor 3.10" ] && [ -f "$p/Tenacor/ZR7KMSYS.dll" ]' \
+check '[ "$(build_folder)" = "XPe Build B With Tenacor 3.10" ] && [ -f "$p/Tenacor/ZR7KMSYS.dll" ]' \
     "not upgraded"
 check '[ -f "$c/ZR7KM/DesistTenacor.txt" ] && [ -f "$c/ZR7KM/COMMIT.BAT" ]' "marker missing or batch moved"
 check 'grep -q "^command line: ZR7KM.exe" "$c/ZR7KM/ZR7KM.started" && [ "$rc" = 0 ]' \

@@ -1,119 +1,78 @@
-# End-to-end harness, sourced by the *.test.sh scripts of this folder (and of others that need a
-# simulated instrument). Needs the CTest environment (ZR7_SOURCE, ZR7_BUILD, ZR7_WINEPREFIX).
-#   lay_instrument [make-instrument.sh options]   fresh instrument in $inst; $c is its drive C:,
-#                                                  $p drive P:; e2eProgram overrides the program
-#   run_upgrade [words...]                         test build from E:, transcript in $transcript
-#   run_shipped [words...]                         the shipped program, same place, real time
-#   expect_transcript <<'EOF'                       the whole transcript must be the given text
-#   opening WORD / status_line TEXT / caption TEXT / commit_lines / closing
-#                                                   pieces of an expected transcript
-#   check CONDITION MESSAGE / finish                collect failures, exit 1 if any
+# End-to-end harness: a simulated instrument, a run of the program on it, what the run should
+# have shown and what it must leave behind. Sourced by case.sh, which runs the rows of the table
+# `cases`, and by the scripts that need an instrument of their own. Needs the CTest environment
+# (ZR7_SOURCE, ZR7_BUILD, ZR7_SHIPPED, ZR7_WINEPREFIX).
+#   lay [make-instrument.sh options]    fresh instrument: $c is drive C:, $p drive P:, $d the
+#                                       upgrade disk folder, which the program sees as $e (E:\
+#                                       or E:\<--disk-name>\)
+#   board VARIANT [SETTING VALUE]...    ZRSlaveDriver.dll in C:\ZR7KM with its settings
+#   image raw|headered|wrapped          SLAVE.BIN on the disk; $image holds the bare image
+#   run_upgrade [WORD] / run_shipped [WORD]   the test build (transcript in $transcript) or the
+#                                       shipped program (real time, $elapsedMs), from C:\ZR7KM
+#   check CONDITION MESSAGE / finish    collect failures, exit 1 if any
 set -u
-# `{ ...; } | expect_transcript` must count its failure in this shell, not in a subshell.
-shopt -s lastpipe
-e2eDisk=""
 failures=0
 work=$(mktemp -d "${TMPDIR:-/tmp}/zr7-e2e.XXXXXX")
 trap 'WINEPREFIX="$work/instrument/prefix" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+inst="$work/instrument" c="$work/instrument/prefix/drive_c" p="$work/instrument/p-drive"
+transcript="$work/transcript.txt" image="$work/image.bin" e='E:\' d="$inst/disk" diskName=""
 
-lay_instrument() {
-    inst="$work/instrument"
-    [ -d "$inst/prefix" ] && WINEPREFIX="$inst/prefix" wineserver -k 2>/dev/null
-    e2eDisk=""
-    local previous=""
-    for a in "$@"; do
-        [ "$previous" = --disk-name ] && e2eDisk=$a
-        previous=$a
-    done
+lay() {
+    diskName=""
+    for ((i = 1; i < $#; i++)); do [ "${!i}" = --disk-name ] && j=$((i + 1)) && diskName=${!j}; done
+    e="E:\\${diskName:+$diskName\\}" d="$inst/disk${diskName:+/$diskName}"
     "$ZR7_SOURCE/standins/instrument/make-instrument.sh" --base "$ZR7_WINEPREFIX" --out "$inst" \
-        --program "${e2eProgram:-$ZR7_BUILD/bin/ZR7KMUpgrade.exe}" \
-        --app "$ZR7_BUILD/standins/ZR7KM.exe" "$@" || exit 1
-    c="$inst/prefix/drive_c"
-    p="$inst/p-drive"
-    transcript="$work/transcript.txt"
-    rm -f "$transcript"
+        --program "$ZR7_BUILD/bin/ZR7KMUpgrade.exe" --app "$ZR7_BUILD/standins/ZR7KM.exe" "$@" ||
+        exit 1
 }
 
-# The program's path on the instrument: E:\ZR7KMUpgrade.exe or E:\<disk name>\ZR7KMUpgrade.exe.
-upgrade_path() { echo "E:\\${e2eDisk:+$e2eDisk\\}ZR7KMUpgrade.exe"; }
+# A file of the upgrade disk as the program's command lines name it: quoted where it has a blank.
+on_disk() { [[ "$e" == *" "* ]] && echo "\"$e$1\"" || echo "$e$1"; }
 
+board() { # variant, then pairs of setting and value
+    cp "$ZR7_BUILD/$1/ZRSlaveDriver.dll" "$c/ZR7KM/"
+    shift
+    printf '%s %s\n' "$@" >"$c/ZR7KM/ZRSlaveDriver.ini"
+}
+
+# The header holds the magic E3 E3 and the CRC-32 of the image as gzip computes it, or as the
+# disk tool writes it.
+image() {
+    head -c 131072 /dev/urandom >"$image"
+    case $1 in
+    raw) cp "$image" "$d/SLAVE.BIN" ;;
+    headered) { printf '\xe3\xe3\x00\x00'; gzip -c "$image" | tail -c 8 | head -c 4
+                head -c 56 /dev/zero; cat "$image"; } >"$d/SLAVE.BIN" ;;
+    wrapped) (cd "$work" && WINEPREFIX="$inst/prefix" wine "$ZR7_BUILD/bin/ZR7Disk.exe" wrap \
+        "Z:$image" "Z:$d/SLAVE.BIN" >/dev/null) ;;
+    esac
+}
+put_byte() { printf "$(printf '\\%03o' "$3")" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none; }
+
+# The test build, or after run_shipped's copy the shipped program, which writes no transcript.
+# The run ends with the program; the application it restarted writes its record at once.
 run_upgrade() {
-    (cd "$c/ZR7KM" && WINEPREFIX="$inst/prefix" ZR7_TRANSCRIPT="Z:$transcript" \
-        wine "$(upgrade_path)" "$@")
-    exitCode=$?
-    WINEPREFIX="$inst/prefix" wineserver -w
-}
-
-run_shipped() {
-    cp "$ZR7_SHIPPED/ZR7KMUpgrade.exe" "$inst/disk/${e2eDisk:+$e2eDisk/}ZR7KMUpgrade.exe"
+    rm -f "$transcript" "$c/ZR7KM"/board-*
     local start=$(date +%s%N)
-    (cd "$c/ZR7KM" && WINEPREFIX="$inst/prefix" wine "$(upgrade_path)" "$@")
-    exitCode=$?
-    WINEPREFIX="$inst/prefix" wineserver -w
-    elapsedMs=$((($(date +%s%N) - start) / 1000000))
-}
-
-caption() { echo "caption $1"; }
-status_line() {
-    echo "status $1"
-    echo "pause 2000 | $1"
-}
-
-# What every run shows first: the command line (four seconds), then five passes with dots.
-opening() {
-    local commandLine="\"$(upgrade_path)\"${1:+ $1}"
-    caption "ZR7KM System Upgrade Version 3.00 (CRC) - Checking..."
-    status_line "$commandLine"
-    echo "pause 2000 | $commandLine"
-    local line="Update $1 Software: Checking system files"
-    for pass in 1 2 3 4 5; do
-        line="$line. "
-        status_line "$line"
-        echo "pause 0 | $line"
+    (cd "$c/ZR7KM" && WINEPREFIX="$inst/prefix" ZR7_TRANSCRIPT="Z:$transcript" \
+        wine "${e}ZR7KMUpgrade.exe" "$@" </dev/null)
+    exitCode=$? elapsedMs=$((($(date +%s%N) - start) / 1000000))
+    for _ in $(seq 50); do
+        [ ! -f "$c/ZR7KM/ZR7KM.exe" ] || grep -q "^working directory" "$c/ZR7KM/ZR7KM.started" 2>/dev/null &&
+            break
+        sleep 0.1
     done
 }
+run_shipped() { cp "$ZR7_SHIPPED/ZR7KMUpgrade.exe" "$d/" && run_upgrade "$@"; }
 
-# What the commit shows when the commit batch is there and the flag is set.
-commit_lines() {
-    caption "ZR7KM - Saving Disk Image..."
-    status_line "Saving all changes to drive C:. Please Wait..."
-    echo "pause 3000 | Saving all changes to drive C:. Please Wait..."
-    echo "child C:/Windows/Commit.bat"
-    status_line "Updating Disk C: Image... WAIT!"
-    echo "pause 30000 | Updating Disk C: Image... WAIT!"
-}
-
-# What every run shows last when the application is there to restart.
-closing() {
-    caption "ZR7KM System Upgrade - Restarting..."
-    status_line "Restarting...."
-    echo "child ZR7KM.exe"
-    caption "ZR7KM System Upgrade - Done..."
-    status_line "Done."
-}
-
-check() {
-    if ! eval "$1"; then
-        echo "FAIL: $2"
-        failures=$((failures + 1))
-    fi
-}
-
-# The sum of the pauses in the transcript, in milliseconds.
-paused_ms() { awk '$1 == "pause" { sum += $2 } END { print sum + 0 }' "$transcript"; }
-
-expect_transcript() {
-    local expected="$work/expected.txt"
-    cat >"$expected"
-    if ! diff -u "$expected" "$transcript"; then
-        echo "FAIL: the transcript differs from the expected one (- expected, + recorded)"
-        failures=$((failures + 1))
-    fi
-}
-
+records() { awk -v kind="$1" '$1 == kind { sub(/^[^ ]+ /, ""); print }' "$transcript"; }
+board_value() { awk -v key="$1" '$1 == key { print $2 }' "$c/ZR7KM/board-summary.txt" | tr -d '\r'; }
+board_events() { grep -c "$1" "$c/ZR7KM/board-events.txt"; }
+ram_byte() { od -An -tx1 -j "$1" -N1 "$c/ZR7KM/board-commonram.bin" | tr -d ' '; }
+build_folder() { (cd "$c" && ls -d XPe*); }
+check() { eval "$1" || { echo "FAIL: $2" && failures=$((failures + 1)); }; }
 finish() {
-    [ "$failures" -eq 0 ] && { echo "passed"; exit 0; }
-    echo "$failures check(s) failed"
-    exit 1
+    [ "$failures" -eq 0 ] && echo passed && exit 0
+    echo "$failures check(s) failed" && exit 1
 }

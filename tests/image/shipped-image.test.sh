@@ -25,13 +25,10 @@ for exe in $exes; do
     if [ "$name" = ZR7Disk.exe ]; then
         check 'grep -Eq "^Subsystem[[:space:]]+00000003" <<<"$dump"' "$name is not a console program"
     fi
-    # ZR7Disk lists cabinets through SETUPAPI.dll, which every Windows XP has.
-    allowedHere=$allowed
-    [ "$name" = ZR7Disk.exe ] && allowedHere='^(KERNEL32|USER32|GDI32|msvcrt|ADVAPI32|SETUPAPI)\.dll$'
     dlls=$(awk '/DLL Name:/ {print $3}' <<<"$dump")
     check '[ -n "$dlls" ]' "$name imports nothing (objdump output not understood)"
     for dll in $dlls; do
-        check 'grep -Eq "$allowedHere" <<<"$dll"' "$name imports from $dll"
+        check 'grep -Eq "$allowed" <<<"$dll"' "$name imports from $dll"
     done
     hits=$(grep -Eo "\b[0-9a-f]+ +[0-9]+ +($banned)[A-Za-z0-9]*" <<<"$dump" | awk '{print $3}')
     check '[ -z "$hits" ]' "$name imports functions XP lacks: $(echo $hits)"

@@ -63,14 +63,12 @@ TEST(CommonRam, UsableMemoryCanAllBeWrittenWithoutAFault) {
     const struct {
         DWORD protect;
         bool usable;
-    } cases[] = {
-        {PAGE_READWRITE | PAGE_NOCACHE, true},
-        {PAGE_EXECUTE_READWRITE | PAGE_WRITECOMBINE, true},
-        {PAGE_READWRITE | PAGE_GUARD, false},
-        {PAGE_READONLY, false},
-        {PAGE_EXECUTE_READ, false},
-        {PAGE_NOACCESS, false},
-    };
+    } cases[] = {{PAGE_READWRITE | PAGE_NOCACHE, true},
+                 {PAGE_EXECUTE_READWRITE | PAGE_WRITECOMBINE, true},
+                 {PAGE_READWRITE | PAGE_GUARD, false},
+                 {PAGE_READONLY, false},
+                 {PAGE_EXECUTE_READ, false},
+                 {PAGE_NOACCESS, false}};
     for (const auto& c : cases) {
         char* page =
             static_cast<char*>(VirtualAlloc(nullptr, 0x1000, MEM_RESERVE | MEM_COMMIT, c.protect));

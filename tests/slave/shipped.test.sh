@@ -4,19 +4,18 @@
 # settling second before the start command and two 1 ms sleeps per block at their full length.
 # The shipped program records nothing; the board's own records show that no emulation ran (it
 # would have sent nothing to the board).
-source "$ZR7_SOURCE/tests/slave/slave-lib.sh"
-lay_slave
-make_headered "$inst/disk/SLAVE.BIN"
-put_board slaveboard "memory data"
-rm -f "$board"/board-*
+source "$ZR7_SOURCE/tests/e2e/lib.sh"
+lay
+image headered
+board slaveboard memory data
 run_shipped SLAVE
 at() { awk -v what="$1" '{ line = $0; sub(/^[0-9]+ us /, "", line) } line == what { print $1 }' \
-    <(tr -d '\r' <"$board/board-events.txt"); }
+    <(tr -d '\r' <"$c/ZR7KM/board-events.txt"); }
 
 check '[ "$exitCode" = 0 ]' "exit code $exitCode"
-check 'cmp -s "$image" "$board/board-received.bin"' "the board's image differs from the file's"
+check 'cmp -s "$image" "$c/ZR7KM/board-received.bin"' "the board's image differs from the file's"
 check '[ "$(board_value handshake)" = 255 ]' "the download was not closed with 255"
-ports=$(tr -d '\r' <"$board/board-ports.txt")
+ports=$(tr -d '\r' <"$c/ZR7KM/board-ports.txt")
 check '[ "$(cut -d" " -f2- <<<"$ports")" = "$(printf "us port 0x305 value 4\nus port 0x305 value 0")" ]' \
     "port writes were $ports"
 pulse=$(($(sed -n 2p <<<"$ports" | cut -d" " -f1) - $(sed -n 1p <<<"$ports" | cut -d" " -f1)))

@@ -15,48 +15,44 @@ class DrawTWin : public TWin {
         SetFont("Arial", 14, 400, 0);
         SetRect(40, 40, 300, 120);
         GetClientRect(GetHandle(), &client);
+        HDC hdc = GetDrawDC();
+        HGDIOBJ previous = SelectObject(hdc, GetFontHandle());
+        SIZE extent = {0, 0};
+        GetTextExtentPoint32A(hdc, "A", 2, &extent); // with its terminating zero
+        lineHeight = extent.cy;
+        SelectObject(hdc, previous);
+        ReleaseDrawDC(hdc);
     }
-    Ink Drawn(const char* lines, uint32_t flags) {
+    RECT Drawn(const char* lines, uint32_t flags) {
         SetTextFlags(flags);
         SetText(lines, 1);
-        return FindInk(GetHandle(), GetBackgroundColor());
+        return FindInk(GetHandle(), paper);
     }
     // The same lines put down by hand with TextOutW in the window's font: where the toolkit's
     // drawing must land, to the pixel.
-    Ink Expected(const std::vector<const wchar_t*>& lines, int x, int top, UINT align) {
+    RECT Expected(const std::vector<const wchar_t*>& lines, int x, int top, UINT align) {
         HDC hdc = GetDrawDC();
-        HBRUSH brush = CreateSolidBrush(GetBackgroundColor());
-        FillRect(hdc, &client, brush);
-        DeleteObject(brush);
+        FillRect(hdc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         HGDIOBJ previous = SelectObject(hdc, GetFontHandle());
         SetBkMode(hdc, TRANSPARENT);
         SetTextAlign(hdc, align);
         for (const wchar_t* line : lines) {
             TextOutW(hdc, x, top, line, lstrlenW(line));
-            top += LineHeight();
+            top += lineHeight;
         }
         SelectObject(hdc, previous);
         ReleaseDrawDC(hdc);
-        return FindInk(GetHandle(), GetBackgroundColor());
-    }
-    // "A" measured with its terminating zero, in the window's font.
-    int LineHeight() {
-        HDC hdc = GetDrawDC();
-        HGDIOBJ previous = SelectObject(hdc, GetFontHandle());
-        SIZE extent = {0, 0};
-        GetTextExtentPoint32A(hdc, "A", 2, &extent);
-        SelectObject(hdc, previous);
-        ReleaseDrawDC(hdc);
-        return extent.cy;
+        return FindInk(GetHandle(), paper);
     }
     RECT client = {0, 0, 0, 0};
+    int lineHeight = 0;
 };
 } // namespace
 
 TEST(Draw, LinesStandWhereTheFlagsPutThem) {
     DrawTWin window;
     ASSERT_NE(nullptr, window.GetHandle());
-    const int h = window.LineHeight();
+    const int h = window.lineHeight;
     const LONG right = window.client.right, middle = window.client.bottom / 2;
     const struct {
         const char* text;
@@ -72,36 +68,30 @@ TEST(Draw, LinesStandWhereTheFlagsPutThem) {
         {"H\nHa\nH", 3, {L"H", L"Ha", L"H"}, right / 2, middle - ((3 * h) >> 1), TA_CENTER},
     };
     for (const auto& c : cases) {
-        const Ink drawn = window.Drawn(c.text, c.flags);
-        ASSERT_TRUE(drawn.found) << c.text;
+        const RECT drawn = window.Drawn(c.text, c.flags);
+        ASSERT_TRUE(Inked(drawn)) << c.text;
         EXPECT_EQ(window.Expected(c.lines, c.x, c.top, c.align), drawn)
             << "text \"" << c.text << "\" with flags " << c.flags;
     }
-    EXPECT_FALSE(window.Drawn("", 0).found) << "empty text paints only the background";
-    EXPECT_FALSE(window.Drawn("\n", 0).found);
+    EXPECT_EQ((RECT{0, 0, 0, 0}), window.Drawn("", 0)) << "empty text: only the background";
+    EXPECT_EQ((RECT{0, 0, 0, 0}), window.Drawn("\n", 0));
 
     window.SetEdge(EDGE_SUNKEN);
     window.SetTextColor(0x0000FF);
     window.Drawn("H", 16);
     const RECT inner = {2, 2, window.client.right - 2, window.client.bottom - 2};
-    const Ink inside = FindInk(window.GetHandle(), paper, inner);
+    const RECT inside = FindInk(window.GetHandle(), paper, inner);
     EXPECT_NE(paper, PixelAt(window.GetHandle(), 0, 0)) << "the edge itself";
     window.SetEdge(0);
-    const Ink expected = window.Expected({L"H"}, 2 + 5, 2, TA_LEFT);
+    const RECT expected = window.Expected({L"H"}, 2 + 5, 2, TA_LEFT);
     EXPECT_EQ(expected, inside) << "5 pixels in from the edge-adjusted client area";
 }
 
-TEST(Draw, BackgroundModesPressedLookAndLines) {
+TEST(Draw, PressedLook) {
     DrawTWin window;
     HWND hwnd = window.GetHandle();
     ASSERT_NE(nullptr, hwnd);
-    const Ink ink = window.Drawn("HHH", 16);
-    window.SetTextBackgroundColor(0x820000);
-    window.SetText("HHH", 2);
-    EXPECT_EQ(0x820000u, PixelAt(hwnd, ink.left, 0)) << "opaque cell above the glyph";
-    window.SetText("HHH", 1);
-    EXPECT_EQ(paper, PixelAt(hwnd, ink.left, 0)) << "transparent mode keeps the fill";
-
+    window.Drawn("HHH", 16);
     // The pressed look: sunken and dark while a button is down, the stored look kept.
     window.SetTextColor(0x00FF00);
     const LONG x = window.client.right / 2, y = window.client.bottom - 5;
@@ -121,41 +111,4 @@ TEST(Draw, BackgroundModesPressedLookAndLines) {
     EXPECT_EQ(paper, window.GetBackgroundColor());
     EXPECT_EQ(0x00FF00u, window.GetTextColor());
     EXPECT_EQ(0u, window.GetEdge());
-
-    window.Drawn("", 0);
-    HDC hdc = window.GetDrawDC();
-    window.MoveTo(hdc, 10, 10);
-    window.LineTo(hdc, 20, 10);
-    window.LineTo(hdc, 20, 30);
-    EXPECT_EQ(0u, GetPixel(hdc, 15, 10));
-    EXPECT_EQ(0u, GetPixel(hdc, 20, 20)) << "the second line starts where the first ended";
-    EXPECT_EQ(paper, GetPixel(hdc, 15, 20));
-    window.ReleaseDrawDC(hdc);
-}
-
-TEST(Draw, StringsFromTheProgramsOwnTable) {
-    wchar_t buffer[64] = {L'x'};
-    const struct {
-        wchar_t* buffer;
-        int32_t size;
-        uint32_t id;
-        const wchar_t* text; // null: 0 comes back
-    } cases[] = {{nullptr, 64, 1, nullptr}, {buffer, 4, 1, nullptr},
-                 {buffer, 128, 2, nullptr}, {buffer, 128, 400, nullptr},
-                 {buffer, 128, 1, L"one"},  {buffer, 128, 17, L"seventeen"},
-                 {buffer, 12, 17, L"seven"}};
-    for (const auto& c : cases) {
-        buffer[0] = L'x';
-        const int32_t count = LoadResourceString(c.buffer, c.size, c.id);
-        EXPECT_EQ(c.text ? lstrlenW(c.text) : 0, count) << "string " << c.id << " in " << c.size;
-        if (c.buffer) {
-            EXPECT_STREQ(c.text ? c.text : L"", buffer) << "string " << c.id << " in " << c.size;
-        }
-    }
-    DrawTWin window;
-    window.SetText("before", 1);
-    EXPECT_EQ(nullptr, window.SetTextFromResource(2, 2));
-    EXPECT_STREQ("before", window.GetText());
-    EXPECT_EQ(&window, window.SetTextFromResource(31, 1));
-    EXPECT_STREQ("The status window shows the resource text", window.GetText());
 }

@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "text/TextBuffer.h"
-#include "upgrade/ChildProcess.h"
 #include "upgrade/CommandWord.h"
 
 TEST(CommandWord, SecondWordOfTheLineCutToTheField) {
@@ -34,35 +32,17 @@ TEST(CommandWord, SecondWordOfTheLineCutToTheField) {
 }
 
 TEST(CommandWord, RoadAndCommitFlagFollowTheWord) {
-    struct Case {
-        const char* word;
-        Road road;
-        uint8_t commit;
-    } cases[] = {
-        {"-nocommit", Road::SystemFiles, 0},
-        {"-NOCOMMIT", Road::SystemFiles, 0},
-        {"-NoCommit", Road::SystemFiles, 1},
-        {"-nocommitx", Road::SystemFiles, 1},
-        {"NOCOMMIT", Road::SystemFiles, 1},
-        {"-n", Road::SystemFiles, 1},
-        {"s", Road::Slave, 1},
-        {"Slave", Road::Slave, 1},
-        {"SLAVE", Road::Slave, 1},
-        {"-s", Road::SystemFiles, 1},
-        {"MASTER", Road::SystemFiles, 1},
-        {"", Road::SystemFiles, 1},
-    };
-    for (const Case& c : cases) {
+    // The word, then the road (S slave, F system files) and the commit flag.
+    const std::string cases[] = {"-nocommit F0", "-NOCOMMIT F0", "-NoCommit F1", "-nocommitx F1",
+                                 "NOCOMMIT F1",  "-n F1",        "s S1",         "Slave S1",
+                                 "SLAVE S1",     "-s F1",        "MASTER F1",    " F1"};
+    for (const std::string& c : cases) {
         commitFlag = 1;
-        EXPECT_EQ(ChooseRoad(c.word), c.road) << c.word;
-        EXPECT_EQ(commitFlag, c.commit) << c.word;
+        const std::string word = c.substr(0, c.size() - 3);
+        EXPECT_EQ(c[c.size() - 2] == 'S' ? Road::Slave : Road::SystemFiles,
+                  ChooseRoad(word.c_str()))
+            << word;
+        EXPECT_EQ(c.back() - '0', commitFlag) << word;
     }
     commitFlag = 1;
-}
-
-TEST(CommandWord, OnlyPathsWithABlankAreQuoted) {
-    TextBuffer line;
-    AppendCommandPath(line, "E:\\UPG\\extract.exe").Append(" /E ");
-    AppendCommandPath(line, "E:\\my disk\\ZR7KMSYS1.cab");
-    EXPECT_STREQ(line.CStr(), "E:\\UPG\\extract.exe /E \"E:\\my disk\\ZR7KMSYS1.cab\"");
 }

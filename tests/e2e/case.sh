@@ -1,0 +1,191 @@
+#!/bin/bash
+# Runs the row of the table `cases` that the first argument names: lays out the instrument, runs
+# the test build with the row's word, compares the whole transcript with the row's pieces and
+# makes the row's checks of what the run left behind. The exit code must be 0 in every case.
+source "$ZR7_SOURCE/tests/e2e/lib.sh"
+IFS='|' read -r name setup word pieces afterwards < <(sed 's/ *| */|/g' "$ZR7_SOURCE/tests/e2e/cases" |
+    awk -F'|' -v name="$1" '$1 == name')
+[ "${name:-}" = "$1" ] || { echo "no case $1"; exit 1; }
+eval "words=($word)"
+
+# Pieces of the transcript. A status line stands two seconds, some with a further pause.
+caption() { echo "caption $1"; }
+status() {
+    printf 'status %s\npause 2000 | %s\n' "$1" "$1"
+    [ -z "${2:-}" ] || echo "pause $2 | $1"
+}
+opening() { # the command line for four seconds, then five passes with growing dots
+    caption "ZR7KM System Upgrade Version 3.00 (CRC) - Checking..."
+    status "\"${e}ZR7KMUpgrade.exe\"${words[*]:+ ${words[*]}}" 2000
+    local line="Update ${words[*]:-} Software: Checking system files"
+    for _ in 1 2 3 4 5; do line="$line. " && status "$line" 0; done
+}
+lang() { status "Correcting language file naming error:" && status "Correcting language file naming error: ZR7Engli.mls $1."; }
+ok() { status "Files are OK.  Looking for an upgrade disk..."; }
+desist() { echo "pause 1000 | Files are OK.  Looking for an upgrade disk..."; }
+winsxs() { echo "child $(on_disk extract.exe) /E /Y /L c:/Windows $(on_disk WinSxS.cab)"; }
+extraction() { # EWF or MASTER
+    caption "ZR7KM $1 Installation - Copying Files..."
+    status "Copying system update files. Please Wait."
+    echo "child $(on_disk extract.exe) /E /Y /L $([ "$1" = EWF ] && echo P:/Tenacor || echo c:/ZR7KM) $(on_disk ZR7KMSYS1.cab)"
+    status "Extracting files..."
+}
+saving() { # the commit up to the start of its batch
+    caption "ZR7KM - Saving Disk Image..."
+    status "Saving all changes to drive C:. Please Wait..." 3000
+    echo "child C:/Windows/Commit.bat"
+}
+commit() { saving && status "Updating Disk C: Image... WAIT!" 30000; }
+failed() { # result code
+    local messages=("" "The upgrade failed. Trying to restart..."
+        "Not enough disk space.  The upgrade failed. Trying to restart..."
+        "Hardware not compatible.  The upgrade failed. Trying to restart...")
+    status "${messages[$1]}" 10000
+}
+finished() { caption "ZR7KM System Upgrade - Done..." && status "Done."; }
+closing() {
+    caption "ZR7KM System Upgrade - Restarting..."
+    status "Restarting...."
+    echo "child ZR7KM.exe"
+    finished
+}
+noapp() { caption "ZR7KM System Upgrade - ERROR" && status "Don't know how to restart..." 3000 && finished; }
+slave() {
+    caption "ZR7KM SLAVE Upgrade - Copying Files..."
+    status "Updating Slave EEPROM. Please Wait."
+    caption "SLAVE Flash Downloader - Progress"
+    progress "Flash Update..."
+}
+progress() { echo "slave-progress $1"; }
+download() { progress "Putting hardware into download mode..."; }
+log="" lines=0
+logged() { # the log's numbered lines, shown whole each time one is added
+    lines=$((lines + 1)) log="$log$lines. $1\\n"
+    echo "slave-log $log"
+}
+emulation() { progress "Emulating hardware in download mode..." && logged "No Slave Hardware: Emulating Download..."; }
+transfer() { progress "Downloading..."; }
+finalwait() { # seconds counted; without a count the WAITING lines are not compared
+    progress ""
+    for ((n = 1; n <= ${1:-0}; n++)); do progress "WAITING $n"; done
+}
+report() { # the error lines of the report; none gives "No errors were found."
+    local lines=("${@:-No errors were found.}")
+    echo "slave-report-height $((18 * (${#lines[@]} + 6) + 20))"
+    printf 'slave-report Errors And Warnings:\\n---------------------\\n'
+    printf '%s\\n' "${lines[@]}"
+    printf -- '---------------------\\nNo warnings were found.\\n\\nWait 15 seconds to return.\\n\n'
+    echo "pause 15000 | Updating Slave EEPROM. Please Wait."
+}
+result() { echo "slave-result $1"; }
+
+# Setting up.
+seams() { export ZR7_TOTAL_PHYS=$1 ZR7_DISK_CLUSTERS="256 4096 $2 $3"; } # bytes, then MiB
+cut_archive() { truncate -s $(($(stat -c %s "$d/ZR7KMSYS1.cab") * $1 / 100)) "$d/ZR7KMSYS1.cab"; }
+flip() { put_byte "$1" "$2" $(($(od -An -tu1 -j "$2" -N1 "$1") ^ 1)); }
+
+# What the run leaves behind: each check compares what it must be with what it is.
+want() {
+    [ "$1" = "$2" ] || { echo "FAIL: $3: \"$2\", not \"$1\"" && failures=$((failures + 1)); }
+}
+label() { # the build folder's label, or its whole name
+    want "$([[ $1 == *" "* ]] && echo "$1" || echo "XPe Build B With Tenacor $1")" "$(build_folder)" "build folder"
+}
+into() { # C, P or none: where the system files are
+    local seen=$([ -f "$c/ZR7KM/ZR7KMSYS.dll" ] && echo C)$([ -f "$p/Tenacor/ZR7KMSYS.dll" ] && echo P)
+    want "$1" "${seen:-none}" "system files in"
+}
+retention() { cat "$p/Tenacor"/Tenacor* | paste -sd' ' && ls "$p/Tenacor/ProtectedFiles" | wc -l; }
+committed() {
+    want "new batch ran/gone" "$(tr -d '\r' <"$c/commit.log")/$(ls "$c/ZR7KM/COMMIT.BAT" 2>/dev/null || echo gone)" "commit log/waiting batch"
+    want "$(printf 'new %s ' Tenacor.exe TenacorConfig.ini TenacorentFileList.txt | sed 's/ $//')
+0" "$(retention)" "retention tool on P: and its protected files"
+}
+uncommitted() {
+    want "/$c/ZR7KM/COMMIT.BAT/old" "$(cat "$c/commit.log" 2>/dev/null)/$(ls "$c/ZR7KM/COMMIT.BAT")/$(grep -o old "$c/windows/COMMIT.BAT")" "commit log/waiting batch/installed batch"
+    want "$(printf 'old %s ' Tenacor.exe TenacorConfig.ini TenacorentFileList.txt | sed 's/ $//')
+5" "$(retention)" "retention tool on P: and its protected files"
+}
+marker() { # empty, or none
+    local seen=none
+    [ -f "$c/ZR7KM/DesistTenacor.txt" ] && seen=$(wc -c <"$c/ZR7KM/DesistTenacor.txt" | sed 's/^0$/empty/')
+    want "${1:-empty}" "$seen" "marker"
+}
+languages() { want "$1" "$(ls "$c/ZR7KM" | grep -c ZR7Engli.mls)/$(cat "$c/ZR7KM/ZR7English.mls")" "short name/long name's file"; }
+restarted() { want "command line: ZR7KM.exe,working directory: c:\ZR7KM" "$(tr -d '\r' <"$c/ZR7KM/ZR7KM.started" | paste -sd,)" "application started"; }
+sxs() { want "$1" "$([ -f "$c/windows/ZR7SxS.manifest" ] && echo yes || echo no)" "WinSxS.cab extracted"; }
+option() { # folder, then kept, emptied (but for its read-only file), hidden (but for its hidden
+    # file) or gone
+    local left=$(cd "$c/ZR7KM/OPTIONS" && find "$1" -type f 2>/dev/null | sort | paste -sd' ')
+    case $2 in
+    kept) [[ $left == *"$1/sub/deeper/c.txt"* ]] || want "$1 kept" "$left" "files left in $1" ;;
+    emptied) want "$1/sub/readonly.txt" "$left" "files left in $1" ;;
+    hidden) want "$1/sub/deeper/hidden.txt" "$left" "files left in $1" ;;
+    gone) want "" "$left" "files left in $1" ;;
+    esac
+}
+received() { want 0 "$(cmp -s <(head -c $(($1 * 256)) "$image") "$c/ZR7KM/board-received.bin"; echo $?)" "blocks 1 to $1 on the board differ"; }
+handshake() { want "$1" "$(board_value handshake)" "handshake"; }
+taken() { want "$1" "$(board_value blocks)" "blocks the board took"; }
+shown() { want "$1 Block $1" "$(records slave-progress | grep -c "^Block ") $(records slave-progress | grep "^Block " | tail -1)" "blocks shown"; }
+waited() { [ "$(records slave-progress | grep -c "^WAITING ")" -ge "$1" ] || want "$1 s or more" "less" "final wait"; }
+events() { want "$2" "$(board_events "$1")" "the board's \"$1\""; }
+noboard() { want "" "$(ls "$c/ZR7KM" | grep "^board-")" "board records"; }
+ports() { # the port writes; two must be 4 then 0 a second later
+    local writes=$(tr -d '\r' <"$c/ZR7KM/board-ports.txt" 2>/dev/null)
+    want "$1" "$(grep -c port <<<"$writes")" "port writes"
+    [ "$1" = 2 ] && want "4 0 1" "$(awk '{ v = v $6 " " } NR == 1 { t = $1 } END { print v ($1 - t >= 1000000) }' <<<"$writes")" "port 0x305 values, a second apart"
+}
+pristine() { # syncup posted; "retry": the program wrote only the retry order and the blocks
+    local expected="$work/pristine.bin"
+    head -c 1024 /dev/zero | tr '\0' '\132' >"$expected"
+    put_byte "$expected" 2 $(($1 & 255))
+    put_byte "$expected" 3 $(($1 >> 8))
+    for offset in 6 272 467; do put_byte "$expected" $offset 0; done
+    if [ "${2:-}" = retry ]; then
+        put_byte "$expected" 467 255
+        tail -c 256 "$image" | dd of="$expected" bs=1 seek=512 conv=notrunc status=none
+    fi
+    want 0 "$(cmp -s "$expected" "$c/ZR7KM/board-commonram.bin"; echo $?)" "other common RAM bytes written"
+}
+
+# The disk tool's plan of the same disk, taken before the run, must say what the run did.
+plan() {
+    local planned recorded message folder destination
+    planned=$(sed -n 's/^[a-z]*: runs //p' "$work/plan.txt")
+    recorded=$(sed -n 's/^child //p' "$transcript" | grep -vx ZR7KM.exe)
+    check '[ "$planned" = "$recorded" ]' "plan: children $planned, the run started $recorded"
+    message=$(sed -n 's/^result: [0-9], the program shows "\(.*\)"$/\1/p' "$work/plan.txt")
+    if [ -n "$message" ]; then
+        check 'grep -qxF "status $message" "$transcript" && [ "$planExit" = 1 ]' "plan: \"$message\" ($planExit)"
+    else
+        check '! grep -q "^status .*The upgrade failed" "$transcript" && [ "$planExit" = 0 ]' \
+            "plan: success ($planExit), the run failed"
+    fi
+    message=$(sed -n 's/^progress window: "\(.*\)"$/\1/p' "$work/plan.txt")
+    [ -z "$message" ] || check 'grep -qxF "slave-log $message\\n" "$transcript"' "plan: the log line $message"
+    folder=$(sed -n 's/^relabel .* becomes C:\\\(.*\)\\$/\1/p' "$work/plan.txt" | tail -1)
+    [ -z "$folder" ] || check '[ -d "$c/$folder" ]' "plan: $folder, the run left $(build_folder)"
+    destination=$(sed -n 's/^installation: \(EWF\|MASTER\), into \(.*\)$/\2/p' "$work/plan.txt")
+    [ "$destination" = P:/Tenacor ] && destination="$p/Tenacor" || destination="$c/ZR7KM"
+    [ -n "$message" ] || for f in $(sed -n 's/^    \(.*\) ([0-9]* bytes)$/\1/p' "$work/plan.txt"); do
+        check '[ -f "$destination/$f" ]' "plan: $f is not in $destination"
+    done
+}
+
+eval "$setup"
+if [[ $afterwards == *plan* ]]; then
+    (cd "$c" && WINEPREFIX="$inst/prefix" wine "$ZR7_BUILD/bin/ZR7Disk.exe" plan "${e%\\}" \
+        "${words[@]:-}" </dev/null) | tr -d '\r' >"$work/plan.txt"
+    planExit=${PIPESTATUS[0]}
+fi
+run_upgrade "${words[@]}"
+keep='^slave-progress Block [0-9]+$'
+[[ $pieces == *"finalwait "[0-9]* ]] || keep='^slave-progress (Block|WAITING) [0-9]+$'
+if ! diff -u <(eval "$pieces") <(grep -Ev "$keep" "$transcript"); then
+    echo "FAIL: the transcript differs from the expected one (- expected, + recorded)"
+    failures=$((failures + 1))
+fi
+eval "$afterwards"
+check '[ "$exitCode" = 0 ]' "exit code $exitCode"
+finish
