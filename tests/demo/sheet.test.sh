@@ -1,10 +1,8 @@
 #!/bin/bash
-# The suite's one real-time run of the shipped program, photographed and made into a contact sheet
-# as make demo does it: one frame per status line of the road, each showing the caption the
-# program had set for it in its title bar; the run takes no less than the pauses the test build
-# asks for, and the instrument ends upgraded with its application restarted.
-# The desktops of other tests' prefixes share the suite's X screen, all at its top left corner,
-# and would cover this one in the photographs: the test takes a screen of its own.
+# The suite's one real-time run of the shipped system road, photographed into a contact sheet as
+# make demo does it: a frame per status line, each with its caption in the title bar; the run
+# takes no less than the test build's pauses and leaves the instrument upgraded and restarted.
+# Other tests' desktops would cover this one on the suite's X screen: it takes a screen of its own.
 if [ -z "${ZR7_SHEET_DISPLAY:-}" ]; then
     exec env ZR7_SHEET_DISPLAY=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi

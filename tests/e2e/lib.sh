@@ -1,10 +1,7 @@
-# End-to-end harness: a simulated instrument, a run of the program on it, what the run should
-# have shown and what it must leave behind. Sourced by case.sh, which runs the rows of the table
-# `cases`, and by the scripts that need an instrument of their own. Needs the CTest environment
-# (ZR7_SOURCE, ZR7_BUILD, ZR7_SHIPPED, ZR7_WINEPREFIX).
+# End-to-end harness, sourced by case.sh (the rows of `cases`) and by the scripts that need an
+# instrument of their own; needs the CTest environment (ZR7_SOURCE, ZR7_BUILD, ZR7_SHIPPED...).
 #   lay [make-instrument.sh options]    fresh instrument: $c is drive C:, $p drive P:, $d the
-#                                       upgrade disk folder, which the program sees as $e (E:\
-#                                       or E:\<--disk-name>\)
+#                                       upgrade disk folder, which the program sees as $e
 #   board VARIANT [SETTING VALUE]...    ZRSlaveDriver.dll in C:\ZR7KM with its settings
 #   image raw|headered|wrapped          SLAVE.BIN on the disk; $image holds the bare image
 #   run_upgrade [WORD] / run_shipped [WORD]   the test build (transcript in $transcript) or the
@@ -68,7 +65,6 @@ run_shipped() { cp "$ZR7_SHIPPED/ZR7KMUpgrade.exe" "$d/" && run_upgrade "$@"; }
 
 records() { awk -v kind="$1" '$1 == kind { sub(/^[^ ]+ /, ""); print }' "$transcript"; }
 board_value() { awk -v key="$1" '$1 == key { print $2 }' "$c/ZR7KM/board-summary.txt" | tr -d '\r'; }
-board_events() { grep -c "$1" "$c/ZR7KM/board-events.txt"; }
 ram_byte() { od -An -tx1 -j "$1" -N1 "$c/ZR7KM/board-commonram.bin" | tr -d ' '; }
 build_folder() { (cd "$c" && ls -d XPe*); }
 check() { eval "$1" || { echo "FAIL: $2" && failures=$((failures + 1)); }; }

@@ -21,7 +21,6 @@ TEST(CommonRam, SectionViewAtTheFixedAddressIsTakenWithoutTheLibrary) {
 
     TWin window;
     LocateCommonRam(window);
-    EXPECT_STREQ("", window.GetText());
     EXPECT_EQ(fixedAddress, const_cast<uint8_t*>(commonRam));
     EXPECT_EQ(SyncupReady, ReadSyncup());
     EXPECT_EQ(nullptr, GetModuleHandleA("ZRSlaveDriver.dll"));
@@ -37,13 +36,10 @@ TEST(CommonRam, PrivateMemoryAtTheFixedAddressIsRefused) {
     EXPECT_FALSE(CommonRamUsable(own, true));
     EXPECT_TRUE(CommonRamUsable(own, false));
 
-    // No driver library on this machine either: the emulation takes over.
+    // No driver library on this machine either: the emulation takes over, the memory untouched.
     TWin window;
     LocateCommonRam(window);
-    EXPECT_STREQ("Emulating hardware in download mode...", window.GetText());
     EXPECT_EQ(EmulationRam, const_cast<uint8_t*>(commonRam));
-    EXPECT_EQ(SyncupEmulation, ReadSyncup());
-    EXPECT_EQ(0x01u, slaveErrorLog.Errors());
     EXPECT_EQ(0x5A, static_cast<unsigned char*>(own)[2]);
     VirtualFree(own, 0, MEM_RELEASE);
 }

@@ -30,7 +30,7 @@ std::wstring ReadLine(WideText& text, int32_t& consumed) {
 } // namespace
 
 // Growth at exactly the capacity is where the terminating zero would overrun the block.
-TEST(TextBuffer, GrowsWhenTheNeedReachesTheCapacity) {
+TEST(TextBuffer, GrowsAtTheCapacityAndAppendsNumbers) {
     const struct {
         int32_t before, appended, capacity;
     } cases[] = {{0, 3, 256}, {253, 1, 256}, {254, 1, 512}, {0, 300, 512}, {510, 1, 768}};
@@ -42,9 +42,6 @@ TEST(TextBuffer, GrowsWhenTheNeedReachesTheCapacity) {
         EXPECT_EQ(std::string(c.before, 'x') + std::string(c.appended, 'y'), buffer.CStr());
         EXPECT_EQ(c.before / 2, buffer.CursorPos()) << "the cursor keeps its offset";
     }
-}
-
-TEST(TextBuffer, NumbersAndEmptyAppends) {
     TextBuffer buffer;
     buffer.Append(nullptr).Append("").AppendChar(0);
     EXPECT_EQ(0, buffer.Capacity());

@@ -75,16 +75,6 @@ TEST(Draw, LinesStandWhereTheFlagsPutThem) {
     }
     EXPECT_EQ((RECT{0, 0, 0, 0}), window.Drawn("", 0)) << "empty text: only the background";
     EXPECT_EQ((RECT{0, 0, 0, 0}), window.Drawn("\n", 0));
-
-    window.SetEdge(EDGE_SUNKEN);
-    window.SetTextColor(0x0000FF);
-    window.Drawn("H", 16);
-    const RECT inner = {2, 2, window.client.right - 2, window.client.bottom - 2};
-    const RECT inside = FindInk(window.GetHandle(), paper, inner);
-    EXPECT_NE(paper, PixelAt(window.GetHandle(), 0, 0)) << "the edge itself";
-    window.SetEdge(0);
-    const RECT expected = window.Expected({L"H"}, 2 + 5, 2, TA_LEFT);
-    EXPECT_EQ(expected, inside) << "5 pixels in from the edge-adjusted client area";
 }
 
 TEST(Draw, PressedLook) {

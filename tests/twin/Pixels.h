@@ -2,12 +2,7 @@
 
 #include <windows.h>
 
-#include <ostream>
-
 inline bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != 0; }
-inline std::ostream& operator<<(std::ostream& out, const RECT& r) {
-    return out << r.left << "," << r.top << " - " << r.right << "," << r.bottom;
-}
 
 // The box around every pixel of the area (by default the client area) that differs from the
 // background, read back from the window's own device context; empty when there is none.
