@@ -4,6 +4,8 @@
 BUILD ?= build
 TOOLCHAINS := $(CURDIR)/cmake
 JOBS ?= $(shell nproc)
+# Most tests wait on Wine and on the program's pauses, so twice as many run side by side.
+TEST_JOBS ?= $(shell echo $$(($$(nproc) * 2)))
 
 .PHONY: all deps build test demo format bench pictures
 
@@ -22,7 +24,7 @@ build: deps
 	@cmake --build $(BUILD)/test -j$(JOBS) >$(BUILD)/test/build.log 2>&1 || { cat $(BUILD)/test/build.log; exit 1; }
 
 test: build
-	@JOBS=$(JOBS) scripts/run-tests.sh $(BUILD)/test
+	@JOBS=$(TEST_JOBS) scripts/run-tests.sh $(BUILD)/test
 
 demo: build
 	@scripts/demo.sh $(BUILD)
