@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "twin/Bitmap.h"
+
 namespace {
 const DWORD PollMs = 20;
 // A status line counts once its pixels have held for this many polls, so that a line caught
@@ -51,27 +53,10 @@ BOOL CALLBACK CollectWindow(HWND handle, LPARAM parameter) {
     return TRUE;
 }
 
-// The desktop as the screen shows it, or part of it, as 24-bit rows from the bottom up.
+// The desktop as the screen shows it, or part of it.
 std::vector<unsigned char> Grab(int x, int y, int width, int height) {
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<unsigned char> bits(static_cast<size_t>(stride) * height);
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, x, y, SRCCOPY);
-    SelectObject(memory, previous);
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    GetDIBits(memory, bitmap, 0, height, bits.data(), reinterpret_cast<BITMAPINFO*>(&info),
-              DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    std::vector<unsigned char> bits = GrabBits(screen, x, y, width, height);
     ReleaseDC(nullptr, screen);
     return bits;
 }
@@ -98,24 +83,7 @@ unsigned ClientDigest(HWND handle) {
 void SaveDesktop(const std::string& path) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
-    const std::vector<unsigned char> bits = Grab(0, 0, width, height);
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(bits.size());
-    if (FILE* out = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(&file, sizeof file, 1, out);
-        std::fwrite(&info, sizeof info, 1, out);
-        std::fwrite(bits.data(), 1, bits.size(), out);
-        std::fclose(out);
-    }
+    SaveBitmap(path.c_str(), width, height, Grab(0, 0, width, height));
 }
 
 void ListWindow(FILE* index, HWND handle) {
