@@ -6,8 +6,17 @@ set -e
 tree=$(realpath "$1")
 shift
 scripts/wine-prefix.sh "$tree/wineprefix"
+export WINEPREFIX="$tree/wineprefix"
 # A wineserver started without this display would keep windows off the X screen.
-WINEPREFIX="$tree/wineprefix" wineserver -k 2>/dev/null || true
+wineserver -k 2>/dev/null || true
 cd "$tree"
-# A hung Wine process fails its test after 15 minutes instead of holding the whole run.
-exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 900 -j"${JOBS:-2}" "$@"
+# The test programs run one after another in this prefix (they share its desktop): a server kept
+# for the whole run spares each the start of a new one. Its services and desktop are started
+# first, so that no test's output stays open in them. A hung Wine process fails its test after
+# 15 minutes instead of holding the whole run.
+exec xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+    wineserver -p &
+    ./wine-run standins/MinimalWindow.exe 0 </dev/null >/dev/null 2>&1
+    ctest --output-on-failure --timeout 900 -j"${JOBS:-2}" "$@" && status=0 || status=$?
+    wineserver -k
+    exit $status' sh "$@"
