@@ -18,15 +18,10 @@ scripts/wine-prefix.sh "$demo/wineprefix" 800x600
 photographer="$build/tools/Photographer.exe"
 source scripts/photographed-run.sh
 
-lay() { # instrument folder, program
-    [ -d "$1/prefix" ] && WINEPREFIX="$1/prefix" wineserver -k 2>/dev/null || true
-    standins/instrument/make-instrument.sh --base "$demo/wineprefix" --out "$1" --program "$2" \
-        --app "$build/standins/ZR7KM.exe"
-}
 inst="$demo/slave-instrument"
 twin="$demo/slave-twin"
-lay "$inst" "$build/bin/ZR7KMUpgrade.exe"
-lay "$twin" "$build/test/bin/ZR7KMUpgrade.exe"
+lay_demo "$inst" "$build/bin/ZR7KMUpgrade.exe"
+lay_demo "$twin" "$build/test/bin/ZR7KMUpgrade.exe"
 rm -rf "$demo/frames"/slave-* "$demo/drawings" "$demo"/slave-*-sheet.png
 mkdir -p "$demo/frames" "$demo/transcripts" "$demo/drawings"
 export WINEPREFIX="$inst/prefix"

@@ -17,15 +17,10 @@ scripts/wine-prefix.sh "$demo/wineprefix" 800x600
 photographer="$build/tools/Photographer.exe"
 source scripts/photographed-run.sh
 
-lay() { # instrument folder, program
-    [ -d "$1/prefix" ] && WINEPREFIX="$1/prefix" wineserver -k 2>/dev/null || true
-    standins/instrument/make-instrument.sh --base "$demo/wineprefix" --out "$1" --program "$2" \
-        --app "$build/standins/ZR7KM.exe" --option 1004 3.05 --language short
-}
 inst="$demo/instrument"
 twin="$demo/twin"
-lay "$inst" "$build/bin/ZR7KMUpgrade.exe"
-lay "$twin" "$build/test/bin/ZR7KMUpgrade.exe"
+lay_demo "$inst" "$build/bin/ZR7KMUpgrade.exe" --option 1004 3.05 --language short
+lay_demo "$twin" "$build/test/bin/ZR7KMUpgrade.exe" --option 1004 3.05 --language short
 rm -rf "$demo/frames" "$demo/transcripts" "$demo"/*-sheet.png
 mkdir -p "$demo/frames" "$demo/transcripts"
 export WINEPREFIX="$inst/prefix"

@@ -18,3 +18,13 @@ photographed_run() {
 
 # Seconds with one decimal, from milliseconds.
 seconds() { awk -v ms="$1" 'BEGIN { printf "%.1f", ms / 1000 }'; }
+
+# lay_demo FOLDER PROGRAM [make-instrument.sh options]: a fresh instrument of the demo (its base
+# prefix $demo/wineprefix, the build $build) with PROGRAM on its upgrade disk.
+lay_demo() {
+    local folder=$1 program=$2
+    shift 2
+    [ -d "$folder/prefix" ] && WINEPREFIX="$folder/prefix" wineserver -k 2>/dev/null || true
+    standins/instrument/make-instrument.sh --base "$demo/wineprefix" --out "$folder" \
+        --program "$program" --app "$build/standins/ZR7KM.exe" "$@"
+}
