@@ -24,12 +24,15 @@ build: deps
 	@cmake --build $(BUILD)/test -j$(JOBS) >$(BUILD)/test/build.log 2>&1 || { cat $(BUILD)/test/build.log; exit 1; }
 
 test: build
+	@scripts/i386.sh describe
 	@JOBS=$(TEST_JOBS) scripts/run-tests.sh $(BUILD)/test
 
 demo: build
+	@scripts/i386.sh describe
 	@scripts/demo.sh $(BUILD)
 
 bench: build
+	@scripts/i386.sh describe
 	@scripts/bench.sh $(BUILD)
 
 pictures:

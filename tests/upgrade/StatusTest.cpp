@@ -20,10 +20,11 @@ TEST(Status, LineIsDrawnBlackOnWhite) {
     EXPECT_STREQ("Status test", caption);
     // Only greys, black among them, wherever the text is.
     const RECT ink = FindInk(window.GetHandle(), 0xFFFFFF);
+    const ClientPixels shot(window.GetHandle());
     int black = 0, coloured = 0;
     for (LONG y = ink.top; y < ink.bottom; ++y)
         for (LONG x = ink.left; x < ink.right; ++x) {
-            const COLORREF pixel = PixelAt(window.GetHandle(), x, y);
+            const COLORREF pixel = shot.At(x, y);
             black += pixel == 0;
             coloured +=
                 GetRValue(pixel) != GetGValue(pixel) || GetGValue(pixel) != GetBValue(pixel);
