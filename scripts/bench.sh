@@ -16,9 +16,10 @@ fi
 export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 scripts/wine-prefix.sh "$bench/wineprefix" 800x600
 inst="$bench/instrument"
+source standins/instrument/application.sh
 
 lay() { # program
-    [ -d "$inst/prefix" ] && WINEPREFIX="$inst/prefix" wineserver -k 2>/dev/null || true
+    switch_off "$inst/prefix"
     standins/instrument/make-instrument.sh --base "$bench/wineprefix" --out "$inst" \
         --program "$1" --app "$build/standins/ZR7KM.exe" --option 1004 3.1
     # A raw image: accepted without a header, so the slave road runs to the report.
@@ -30,7 +31,7 @@ timed() {
     local figures="$bench/time.txt"
     (cd "$inst/prefix/drive_c/ZR7KM" && WINEPREFIX="$inst/prefix" \
         /usr/bin/time -o "$figures" -f "%e %U %S %M" wine "$@")
-    WINEPREFIX="$inst/prefix" wineserver -w
+    end_run "$inst/prefix"
     awk '{ printf "%s %.2f %s\n", $1, $2 + $3, $4 }' "$figures"
 }
 
@@ -41,7 +42,7 @@ asked_ms() { # word
     lay "$build/test/bin/ZR7KMUpgrade.exe"
     (cd "$inst/prefix/drive_c/ZR7KM" && WINEPREFIX="$inst/prefix" ZR7_TRANSCRIPT="Z:$transcript" \
         wine 'E:\ZR7KMUpgrade.exe' "$1")
-    WINEPREFIX="$inst/prefix" wineserver -w
+    end_run "$inst/prefix"
     # The emulated download: 1 s after the download-mode entry and after the start command, 1 s
     # for each second of the final wait (each shown as "WAITING n"), 200 ms at the end, and
     # 1 + 10 + 1 ms for each block shown.

@@ -64,7 +64,7 @@ run() { # road
     rm -f "$transcript"
     (cd "$twin/prefix/drive_c/ZR7KM" && WINEPREFIX="$twin/prefix" ZR7_TRANSCRIPT="Z:$transcript" \
         ZR7_SHOTS="Z:$drawings" wine 'E:\ZR7KMUpgrade.exe' SLAVE)
-    WINEPREFIX="$twin/prefix" wineserver -w
+    end_run "$twin/prefix"
     echo
     echo "== E:\\ZR7KMUpgrade.exe SLAVE ($1)"
     photographed_run "$demo/frames/$road" SLAVE

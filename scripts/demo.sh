@@ -52,7 +52,7 @@ rehearse() { # road, words
     shift
     (cd "$twin/prefix/drive_c/ZR7KM" && WINEPREFIX="$twin/prefix" \
         ZR7_TRANSCRIPT="Z:$demo/transcripts/$road.txt" wine 'E:\ZR7KMUpgrade.exe' "$@")
-    WINEPREFIX="$twin/prefix" wineserver -w
+    end_run "$twin/prefix"
 }
 
 run() { # road, words

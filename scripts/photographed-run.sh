@@ -3,14 +3,17 @@
 # (WINEPREFIX set) under the photographer $photographer (tools/Photographer.exe), which saves the
 # desktop at every status line and every window that opens into FOLDER (frames.txt and
 # frame-NN.bmp; scripts/contact-sheet.sh makes the sheet). Sets rc (the program's exit code),
-# elapsedMs (from its start to its end) and frameCount.
+# elapsedMs (from its start to its end) and frameCount; the instrument is then switched off, once
+# the application has restarted.
+source "$(dirname "${BASH_SOURCE[0]}")/../standins/instrument/application.sh"
+
 photographed_run() {
     local folder=$1
     shift
     rm -rf "$folder"
     mkdir -p "$folder"
     (cd "$c/ZR7KM" && wine "$photographer" "Z:$folder" 'E:\ZR7KMUpgrade.exe' "$@") || true
-    wineserver -w
+    end_run "$WINEPREFIX"
     read -r rc elapsedMs < <(awk -F'\t' '$1 == "end" { print $2, $3 }' "$folder/frames.txt")
     frameCount=$(grep -c '^frame' "$folder/frames.txt" || true)
     [ -n "${rc:-}" ] || { echo "the photographer did not see the program end"; rc=1; elapsedMs=0; }
@@ -24,7 +27,7 @@ seconds() { awk -v ms="$1" 'BEGIN { printf "%.1f", ms / 1000 }'; }
 lay_demo() {
     local folder=$1 program=$2
     shift 2
-    [ -d "$folder/prefix" ] && WINEPREFIX="$folder/prefix" wineserver -k 2>/dev/null || true
+    switch_off "$folder/prefix"
     standins/instrument/make-instrument.sh --base "$demo/wineprefix" --out "$folder" \
         --program "$program" --app "$build/standins/ZR7KM.exe" "$@"
 }

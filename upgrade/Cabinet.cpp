@@ -106,6 +106,11 @@ bool ReadTables(FILE* file, std::vector<CabinetFile>& files, std::string& fault)
         }
 
     const unsigned folderCount = U16(header + 26), fileCount = U16(header + 28);
+    // Nothing to install is no installation: the road would relabel and commit an unchanged C:.
+    if (fileCount == 0) {
+        fault = "it lists no file";
+        return false;
+    }
     std::vector<uint32_t> folderBytes(folderCount);
     for (unsigned i = 0; i < folderCount; ++i, offset += FolderEntrySize + folderReserve) {
         unsigned char entry[FolderEntrySize];

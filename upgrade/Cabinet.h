@@ -10,9 +10,9 @@ struct CabinetFile {
 };
 
 // Reads a cabinet's own header and tables (nothing is extracted) and lists its files. True when
-// the archive is whole by what it declares: signature, declared size within the file, folder
-// and file tables, every folder's data blocks and every file's place in its folder's data.
-// Otherwise false, and fault says what is wrong.
+// the archive lists at least one file and is whole by what it declares: signature, declared size
+// within the file, folder and file tables, every folder's data blocks and every file's place in
+// its folder's data. Otherwise false, and fault says what is wrong.
 bool ReadCabinet(const char* path, std::vector<CabinetFile>& files, std::string& fault);
 
 // True when every listed file is in the folder (with its folders) as a file of its listed size;

@@ -1,6 +1,7 @@
 #include "upgrade/Measure.h"
 
 #ifdef ZR7_TEST_BUILD
+#include <cctype>
 #include <cstdio>
 
 namespace {
@@ -11,33 +12,41 @@ bool ReadSeam(const char* name, char (&value)[128]) {
 } // namespace
 #endif
 
-SIZE_T MeasureTotalPhys() {
-#ifdef ZR7_TEST_BUILD
-    char value[128];
-    unsigned long long bytes = 0;
-    if (ReadSeam("ZR7_TOTAL_PHYS", value) && std::sscanf(value, "%llu", &bytes) == 1)
-        return static_cast<SIZE_T>(bytes);
-#endif
-    MEMORYSTATUS status = {};
+void MeasureMemory(MEMORYSTATUS& status) {
+    status = {};
     status.dwLength = sizeof status;
     GlobalMemoryStatus(&status);
-    return status.dwTotalPhys;
+#ifdef ZR7_TEST_BUILD
+    char value[128];
+    unsigned long long total = 0, available = 0;
+    if (ReadSeam("ZR7_MEMORY", value) && std::sscanf(value, "%llu %llu", &total, &available) == 2 &&
+        available <= total) {
+        status.dwTotalPhys = static_cast<SIZE_T>(total);
+        status.dwAvailPhys = static_cast<SIZE_T>(available);
+        status.dwMemoryLoad = total == 0 ? 0 : static_cast<DWORD>(100 - available * 100 / total);
+    }
+#endif
 }
 
 BOOL MeasureDiskClusters(const char* rootPath, DWORD& sectorsPerCluster, DWORD& bytesPerSector,
                          DWORD& freeClusters, DWORD& totalClusters) {
 #ifdef ZR7_TEST_BUILD
-    char value[128];
-    if (ReadSeam("ZR7_DISK_CLUSTERS", value)) {
-        unsigned long figures[4];
-        if (std::sscanf(value, "%lu %lu %lu %lu", &figures[0], &figures[1], &figures[2],
-                        &figures[3]) != 4)
-            return FALSE;
-        sectorsPerCluster = figures[0];
-        bytesPerSector = figures[1];
-        freeClusters = figures[2];
-        totalClusters = figures[3];
-        return TRUE;
+    char name[] = "ZR7_DISK_?", value[128];
+    if (rootPath != nullptr && std::isalpha(static_cast<unsigned char>(rootPath[0])) &&
+        rootPath[1] == ':') {
+        name[sizeof name - 2] =
+            static_cast<char>(std::toupper(static_cast<unsigned char>(rootPath[0])));
+        if (ReadSeam(name, value)) {
+            unsigned long figures[4];
+            if (std::sscanf(value, "%lu %lu %lu %lu", &figures[0], &figures[1], &figures[2],
+                            &figures[3]) != 4)
+                return FALSE;
+            sectorsPerCluster = figures[0];
+            bytesPerSector = figures[1];
+            freeClusters = figures[2];
+            totalClusters = figures[3];
+            return TRUE;
+        }
     }
 #endif
     return GetDiskFreeSpaceA(rootPath, &sectorsPerCluster, &bytesPerSector, &freeClusters,

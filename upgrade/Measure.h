@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
-// The instrument's memory and disk figures. The test build takes them from the environment
-// when it is set there (ZR7_TOTAL_PHYS: bytes; ZR7_DISK_CLUSTERS: sectors per cluster, bytes per
-// sector, free clusters, total clusters), since Wine reports the host's figures.
-SIZE_T MeasureTotalPhys();
+// The platform's answers about the instrument's memory (GlobalMemoryStatus) and its drives
+// (GetDiskFreeSpaceA); which figures the program takes from them is its own business. Wine
+// reports the host's figures, so the test build answers instead where the environment says:
+// ZR7_MEMORY "total available" (bytes of physical memory; the rest of the status is the
+// platform's), and ZR7_DISK_<letter> "sectors-per-cluster bytes-per-sector free-clusters
+// total-clusters" for the drive of that letter (other drives as the platform answers).
+void MeasureMemory(MEMORYSTATUS& status);
 BOOL MeasureDiskClusters(const char* rootPath, DWORD& sectorsPerCluster, DWORD& bytesPerSector,
                          DWORD& freeClusters, DWORD& totalClusters);

@@ -30,7 +30,9 @@ OptionSteps StepsForOption(int32_t optionCode) {
 InstrumentFigures MeasureInstrument() {
     InstrumentFigures figures = {0, 0, 0};
     QueryDiskMegabytes("C:\\", figures.freeMegabytes, figures.totalMegabytes);
-    figures.memoryFigure = (MeasureTotalPhys() + 0.5) / 1024 + 1;
+    MEMORYSTATUS memory;
+    MeasureMemory(memory);
+    figures.memoryFigure = (memory.dwTotalPhys + 0.5) / 1024 + 1;
     return figures;
 }
 

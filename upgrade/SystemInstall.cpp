@@ -22,8 +22,8 @@ UpgradeResult InstallSystemFiles(TWin& window) {
     const OptionSteps steps = StepsForOption(optionCode);
     TextBuffer commandLine, archive;
     archive.Assign(ProgramFolder()).Append(SystemArchive);
-    // A damaged archive counts as a missing one: the commit would otherwise keep whatever half of
-    // it the tool could unpack.
+    // A damaged or empty archive counts as a missing one: the commit would otherwise keep
+    // whatever half of it the tool could unpack, or an unchanged C: as the new version.
     std::vector<CabinetFile> files;
     std::string fault;
     if (!BuildExtractCommand(commandLine, ProgramFolder(), SystemArchive,

@@ -3,7 +3,9 @@
 #include <cstdio>
 
 // Appends its command line and working directory to ZR7KM.started beside itself, so that a test
-// can tell how (and how often) the upgrade restarted the application.
+// can tell how (and how often) the upgrade restarted the application; then runs on, as the
+// instrument's application does until the instrument is switched off. Whoever started it must
+// not wait for it: the test ends it with the rest of the instrument.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     char path[MAX_PATH + 16] = {};
     DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -20,5 +22,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 1;
     fprintf(file, "command line: %s\nworking directory: %s\n", GetCommandLineA(), directory);
     fclose(file);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        DispatchMessageA(&message);
     return 0;
 }

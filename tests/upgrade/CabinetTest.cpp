@@ -86,6 +86,9 @@ TEST(Cabinet, WholeByWhatItDeclares) {
             bytes.resize(c.at);
         EXPECT_EQ(Listing(bytes), c.listing) << c.what;
     }
+    Bytes empty = Cabinet();
+    empty[28] = 0; // a whole cabinet whose file table lists nothing
+    EXPECT_EQ(Listing(empty), "it lists no file");
     // Reserve areas in header, folder and blocks, and the names of the next cabinet of a set.
     const std::string extra("\x04\x00\x02\x03RSV!ZR7KMSYS2.cab\0DISK 2\0", 29);
     Bytes reserved = Cabinet(0x0006, extra, 2, 3);

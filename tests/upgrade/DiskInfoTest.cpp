@@ -57,9 +57,9 @@ TEST(DiskInfo, DiskFiguresDoNotWrap) {
     EXPECT_EQ(7u, freeMegabytes) << "a drive that is not there is not measured";
     // 64 sectors of 4096 bytes per cluster, through the test build's seam: the products pass
     // 4 GiB.
-    SetEnvironmentVariableA("ZR7_DISK_CLUSTERS", "64 4096 100000 4000000");
+    SetEnvironmentVariableA("ZR7_DISK_C", "64 4096 100000 4000000");
     QueryDiskMegabytes("C:\\", freeMegabytes, totalMegabytes);
     EXPECT_EQ(25000u, freeMegabytes);
     EXPECT_EQ(1000000u, totalMegabytes);
-    SetEnvironmentVariableA("ZR7_DISK_CLUSTERS", nullptr);
+    SetEnvironmentVariableA("ZR7_DISK_C", nullptr);
 }

@@ -131,7 +131,7 @@ int PlanSystemRoad(const std::string& folder) {
     std::vector<CabinetFile> files;
     std::string fault;
     if (!ReadCabinet(archive.c_str(), files, fault)) {
-        std::printf("damaged: %s: %s; the program extracts nothing and commits nothing\n",
+        std::printf("refused: %s: %s; the program extracts nothing and commits nothing\n",
                     archive.c_str(), fault.c_str());
         return PrintResult(Failed);
     }
