@@ -5,7 +5,8 @@
 # without being emulated where i386 code is.
 set -e
 packages="cmake make binutils g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix binutils-mingw-w64-i686
- googletest wine wine32:i386 wine64 xvfb xauth gcab cabextract imagemagick x11-apps clang-format attr time"
+ googletest wine wine32:i386 wine64 xvfb xauth gcab cabextract imagemagick x11-apps clang-format attr time
+ procps"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

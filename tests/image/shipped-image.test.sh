@@ -1,11 +1,7 @@
 #!/bin/bash
 # The shipped programs must load on Windows XP Embedded: PE32 i386, subsystem version at most
 # 5.01, and imports only from DLLs that XP ships, none of the functions XP lacks.
-set -u
-fail=0
-check() { # condition message
-    if ! eval "$1"; then echo "FAIL: $2"; fail=1; fi
-}
+source "$ZR7_SOURCE/tests/e2e/lib.sh"
 allowed='^(KERNEL32|USER32|GDI32|msvcrt|ADVAPI32)\.dll$'
 banned='GetTickCount64|InitOnce|SRWLock|ConditionVariable|SleepConditionVariable|WakeConditionVariable|WakeAllConditionVariable|FlsAlloc|FlsGetValue|FlsSetValue|FlsFree|CreateSymbolicLink|GetFinalPathNameByHandle|InterlockedCompareExchange64|GetLocaleInfoEx|LCMapStringEx|CompareStringEx|CreateEventEx|CreateMutexEx|CreateSemaphoreEx|InitializeCriticalSectionEx|GetCurrentProcessorNumber|K32'
 
@@ -34,4 +30,4 @@ for exe in $exes; do
     check '[ -z "$hits" ]' "$name imports functions XP lacks: $(echo $hits)"
     echo "$name: subsystem $major.$minor, imports from $(echo $dlls)"
 done
-exit $fail
+finish

@@ -20,15 +20,16 @@ TEST(Status, LineIsDrawnBlackOnWhite) {
     EXPECT_STREQ("Status test", caption);
     // Only greys, black among them, wherever the text is.
     const RECT ink = FindInk(window.GetHandle(), 0xFFFFFF);
-    const ClientPixels shot(window.GetHandle());
+    HDC hdc = GetDC(window.GetHandle());
     int black = 0, coloured = 0;
     for (LONG y = ink.top; y < ink.bottom; ++y)
         for (LONG x = ink.left; x < ink.right; ++x) {
-            const COLORREF pixel = shot.At(x, y);
+            const COLORREF pixel = GetPixel(hdc, x, y);
             black += pixel == 0;
             coloured +=
                 GetRValue(pixel) != GetGValue(pixel) || GetGValue(pixel) != GetBValue(pixel);
         }
+    ReleaseDC(window.GetHandle(), hdc);
     EXPECT_GT(black, 20);
     EXPECT_EQ(0, coloured);
     EXPECT_EQ(0xFFFFFFu, PixelAt(window.GetHandle(), 2, 2));
