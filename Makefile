@@ -4,8 +4,7 @@
 BUILD ?= build
 TOOLCHAINS := $(CURDIR)/cmake
 JOBS ?= $(shell nproc)
-# Most tests wait on Wine and on the program's pauses, so twice as many run side by side.
-TEST_JOBS ?= $(shell echo $$(($$(nproc) * 2)))
+# TEST_JOBS=N runs N tests side by side (scripts/run-tests.sh chooses when it is not given).
 
 .PHONY: all deps build test demo format bench pictures
 

@@ -32,21 +32,12 @@ BOOL MeasureDiskClusters(const char* rootPath, DWORD& sectorsPerCluster, DWORD& 
                          DWORD& freeClusters, DWORD& totalClusters) {
 #ifdef ZR7_TEST_BUILD
     char name[] = "ZR7_DISK_?", value[128];
-    if (rootPath != nullptr && std::isalpha(static_cast<unsigned char>(rootPath[0])) &&
-        rootPath[1] == ':') {
+    if (rootPath != nullptr && rootPath[0] != '\0' && rootPath[1] == ':') {
         name[sizeof name - 2] =
             static_cast<char>(std::toupper(static_cast<unsigned char>(rootPath[0])));
-        if (ReadSeam(name, value)) {
-            unsigned long figures[4];
-            if (std::sscanf(value, "%lu %lu %lu %lu", &figures[0], &figures[1], &figures[2],
-                            &figures[3]) != 4)
-                return FALSE;
-            sectorsPerCluster = figures[0];
-            bytesPerSector = figures[1];
-            freeClusters = figures[2];
-            totalClusters = figures[3];
-            return TRUE;
-        }
+        if (ReadSeam(name, value))
+            return std::sscanf(value, "%lu %lu %lu %lu", &sectorsPerCluster, &bytesPerSector,
+                               &freeClusters, &totalClusters) == 4;
     }
 #endif
     return GetDiskFreeSpaceA(rootPath, &sectorsPerCluster, &bytesPerSector, &freeClusters,
