@@ -2,80 +2,11 @@
 # Runs the row of `cases` named by the first argument: the instrument, the test build run with the
 # row's word, its whole transcript against the row's pieces, then the row's checks; exit code 0.
 source "$ZR7_SOURCE/tests/e2e/lib.sh"
+source "$ZR7_SOURCE/tests/e2e/pieces.sh"
 IFS='|' read -r name setup word pieces afterwards < <(sed 's/ *| */|/g' "$ZR7_SOURCE/tests/e2e/cases" |
     awk -F'|' -v name="$1" '$1 == name')
 [ "${name:-}" = "$1" ] || { echo "no case $1"; exit 1; }
 eval "words=($word)"
-# Pieces of the transcript. A status line stands two seconds, some with a further pause.
-caption() { echo "caption $1"; }
-status() {
-    printf 'status %s\npause 2000 | %s\n' "$1" "$1"
-    [ -z "${2:-}" ] || echo "pause $2 | $1"
-}
-opening() { # the command line for four seconds, then five passes with growing dots
-    caption "ZR7KM System Upgrade Version 3.00 (CRC) - Checking..."
-    status "\"${e}ZR7KMUpgrade.exe\"${words[*]:+ ${words[*]}}" 2000
-    local line="Update ${words[*]:-} Software: Checking system files"
-    for _ in 1 2 3 4 5; do line="$line. " && status "$line" 0; done
-}
-lang() { status "Correcting language file naming error:" && status "Correcting language file naming error: ZR7Engli.mls $1."; }
-ok() { status "Files are OK.  Looking for an upgrade disk..."; }
-desist() { echo "pause 1000 | Files are OK.  Looking for an upgrade disk..."; }
-winsxs() { echo "child $(on_disk extract.exe) /E /Y /L c:/Windows $(on_disk WinSxS.cab)"; }
-extraction() { # EWF or MASTER
-    caption "ZR7KM $1 Installation - Copying Files..."
-    status "Copying system update files. Please Wait."
-    echo "child $(on_disk extract.exe) /E /Y /L $([ "$1" = EWF ] && echo P:/Tenacor || echo c:/ZR7KM) $(on_disk ZR7KMSYS1.cab)"
-    status "Extracting files..."
-}
-saving() { # the commit up to the start of its batch
-    caption "ZR7KM - Saving Disk Image..."
-    status "Saving all changes to drive C:. Please Wait..." 3000
-    echo "child C:/Windows/Commit.bat"
-}
-commit() { saving && status "Updating Disk C: Image... WAIT!" 30000; }
-failed() { # result code
-    local messages=("" "The upgrade failed. Trying to restart..."
-        "Not enough disk space.  The upgrade failed. Trying to restart..."
-        "Hardware not compatible.  The upgrade failed. Trying to restart...")
-    status "${messages[$1]}" 10000
-}
-finished() { caption "ZR7KM System Upgrade - Done..." && status "Done."; }
-closing() {
-    caption "ZR7KM System Upgrade - Restarting..."
-    status "Restarting...."
-    echo "child ZR7KM.exe"
-    finished
-}
-noapp() { caption "ZR7KM System Upgrade - ERROR" && status "Don't know how to restart..." 3000 && finished; }
-slave() {
-    caption "ZR7KM SLAVE Upgrade - Copying Files..."
-    status "Updating Slave EEPROM. Please Wait."
-    caption "SLAVE Flash Downloader - Progress"
-    progress "Flash Update..."
-}
-progress() { echo "slave-progress $1"; }
-download() { progress "Putting hardware into download mode..."; }
-log="" lines=0
-logged() { # the log's numbered lines, shown whole each time one is added
-    lines=$((lines + 1)) log="$log$lines. $1\\n"
-    echo "slave-log $log"
-}
-emulation() { progress "Emulating hardware in download mode..." && logged "No Slave Hardware: Emulating Download..."; }
-transfer() { progress "Downloading..."; }
-finalwait() { # seconds counted; without a count the WAITING lines are not compared
-    progress ""
-    for ((n = 1; n <= ${1:-0}; n++)); do progress "WAITING $n"; done
-}
-report() { # the error lines of the report; none gives "No errors were found."
-    local lines=("${@:-No errors were found.}")
-    echo "slave-report-height $((18 * (${#lines[@]} + 6) + 20))"
-    printf 'slave-report Errors And Warnings:\\n---------------------\\n'
-    printf '%s\\n' "${lines[@]}"
-    printf -- '---------------------\\nNo warnings were found.\\n\\nWait 15 seconds to return.\\n\n'
-    echo "pause 15000 | Updating Slave EEPROM. Please Wait."
-}
-result() { echo "slave-result $1"; }
 
 # Setting up.
 seams() { # memory bytes, total and available; MiB free and in all on C:, on E: and P: far more
