@@ -14,12 +14,10 @@ cd "$tree"
 # for the whole run spares each the start of a new one. Its services and desktop are started
 # first, so that no test's output stays open in them. A hung Wine process fails its test after
 # 15 minutes instead of holding the whole run. Most tests wait on Wine and on the program's
-# pauses, so by default twice as many run side by side as there are cores, and two more for the
-# real-time runs of the shipped program, which sleep through most of their time.
+# pauses, so by default twice as many run side by side as there are cores.
 exec xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
     wineserver -p &
     ./wine-run standins/MinimalWindow.exe 0 </dev/null >/dev/null 2>&1
-    ctest --output-on-failure --timeout 900 -j"${JOBS:-$(($(nproc) * 2 + 2))}" "$@" &&
-        status=0 || status=$?
+    ctest --output-on-failure --timeout 900 -j"${JOBS:-$(($(nproc) * 2))}" "$@" && status=0 || status=$?
     wineserver -k
     exit $status' sh "$@"
