@@ -108,11 +108,14 @@ void SlaveErrorLog::Report(int32_t selection) const {
     window.SetBackgroundColor(0xBBBBBB);
     window.SetFont("Arial", 14, 400, 0);
     window.SetRect(50, 190, 425, 18 * counter + 20);
+    const DWORD notCreated = window.GetHandle() ? 0 : GetLastError();
     window.SetText(report.CStr(), 1);
     RECT shown = {0, 0, 0, 0};
-    GetWindowRect(window.GetHandle(), &shown);
-    char height[16];
-    wsprintfA(height, "%ld", shown.bottom - shown.top);
+    char height[32];
+    if (GetWindowRect(window.GetHandle(), &shown))
+        wsprintfA(height, "%ld", shown.bottom - shown.top);
+    else // the record says why no report window stands
+        wsprintfA(height, "none (error %lu)", notCreated);
     RecordSlave("slave-report-height", height);
     RecordSlave("slave-report", report.CStr());
     RecordWindowShot(window.GetHandle(), "report");
