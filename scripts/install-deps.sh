@@ -5,7 +5,7 @@
 # without being emulated where i386 code is.
 set -e
 packages="cmake make binutils g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix binutils-mingw-w64-i686
- googletest wine wine32:i386 wine64 xvfb xauth gcab cabextract imagemagick x11-apps clang-format attr time
+ googletest wine wine32:i386 wine64 fonts-wine xvfb xauth gcab cabextract imagemagick x11-apps clang-format attr time
  procps"
 missing=""
 for p in $packages; do

@@ -15,10 +15,7 @@ seams() { # memory bytes, total and available; MiB free and in all on C:, on E: 
 cut_archive() { truncate -s $(($(stat -c %s "$d/ZR7KMSYS1.cab") * $1 / 100)) "$d/ZR7KMSYS1.cab"; }
 flip() { put_byte "$1" "$2" $(($(od -An -tu1 -j "$2" -N1 "$1") ^ 1)); }
 
-# What the run leaves behind: each check compares what it must be with what it is.
-want() {
-    [ "$1" = "$2" ] || { echo "FAIL: $3: \"$2\", not \"$1\"" && failures=$((failures + 1)); }
-}
+# What the run leaves behind: each check compares what it must be with what it is (want).
 label() { # the build folder's label, or its whole name
     want "$([[ $1 == *" "* ]] && echo "$1" || echo "XPe Build B With Tenacor $1")" "$(build_folder)" "build folder"
 }

@@ -3,10 +3,11 @@
 #   lay [make-instrument.sh options]    fresh instrument: $c is drive C:, $p drive P:, $d the
 #                                       upgrade disk folder, which the program sees as $e
 #   board VARIANT [SETTING VALUE]...    ZRSlaveDriver.dll in C:\ZR7KM with its settings
+#   faulty_tool [SETTING VALUE]...      the disk's extract.exe a tool that fails as they say
 #   image raw|headered|wrapped          SLAVE.BIN on the disk; $image holds the bare image
 #   run_upgrade [WORD] / run_shipped [WORD]   the test build (transcript in $transcript) or the
 #                                       shipped program (real time, $elapsedMs), from C:\ZR7KM
-#   check CONDITION MESSAGE / finish    collect failures, exit 1 if any
+#   check CONDITION MESSAGE, want EXPECTED SEEN WHAT / finish   collect failures, exit 1 if any
 set -u
 source "$ZR7_SOURCE/standins/instrument/application.sh"
 failures=0
@@ -36,6 +37,12 @@ board() { # variant, then pairs of setting and value
     cp "$ZR7_BUILD/$1/ZRSlaveDriver.dll" "$c/ZR7KM/"
     shift
     printf '%s %s\n' "$@" >"$c/ZR7KM/ZRSlaveDriver.ini"
+}
+
+# The disk's extract.exe replaced by a tool that leaves a file short, then crashes or ends.
+faulty_tool() { # pairs of setting and value
+    cp "$ZR7_BUILD/standins/CabinetTool.exe" "$d/extract.exe"
+    printf '%s %s\n' "$@" >"$d/extract.ini"
 }
 
 # The header holds the magic E3 E3 and the CRC-32 of the image as gzip computes it, or as the
@@ -71,6 +78,7 @@ board_value() { awk -v key="$1" '$1 == key { print $2 }' "$c/ZR7KM/board-summary
 ram_byte() { od -An -tx1 -j "$1" -N1 "$c/ZR7KM/board-commonram.bin" | tr -d ' '; }
 build_folder() { (cd "$c" && ls -d XPe*); }
 check() { eval "$1" || { echo "FAIL: $2" && failures=$((failures + 1)); }; }
+want() { [ "$1" = "$2" ] || { echo "FAIL: $3: \"$2\", not \"$1\"" && failures=$((failures + 1)); }; }
 finish() {
     [ "$failures" -eq 0 ] && echo passed && exit 0
     echo "$failures check(s) failed" && exit 1
