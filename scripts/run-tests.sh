@@ -3,9 +3,13 @@
 # instance -R to choose tests).
 #   run-tests.sh TREE [CTEST-ARGUMENTS...]
 set -e
+[ $# -ge 1 ] && [ -f "$1/CTestTestfile.cmake" ] || {
+    echo "usage: run-tests.sh TREE [CTEST-ARGUMENTS...] (TREE: a built test tree, such as build/test)" >&2
+    exit 2
+}
 tree=$(realpath "$1")
 shift
-scripts/wine-prefix.sh "$tree/wineprefix"
+"$(dirname "$0")/wine-prefix.sh" "$tree/wineprefix"
 export WINEPREFIX="$tree/wineprefix"
 # A wineserver started without this display would keep windows off the X screen.
 wineserver -k 2>/dev/null || true

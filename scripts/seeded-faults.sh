@@ -65,7 +65,7 @@ for record in "${records[@]}"; do
         verdict="STALE: does not build"
     else
         log="$out/fault-$number.log"
-        (cd "$top" && scripts/run-tests.sh "$out/build/test" -R "$tests" --timeout 300) \
+        ("$src/scripts/run-tests.sh" "$out/build/test" -R "$tests" --timeout 300) \
             >"$log" 2>&1 || true
         caught=$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) (.*)$/\1/p' "$log" | paste -sd' ' | sed 's/ /, /g')
         if [ -n "$caught" ]; then
