@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
+#include "common/TestBuild.h"
 #include "slave/SlaveDriver.h"
 #include "slave/SlaveErrorLog.h"
-#include "slave/SlavePacing.h"
 #include "twin/TWin.h"
 
 volatile uint8_t* commonRam = reinterpret_cast<volatile uint8_t*>(FixedCommonRamAddress);
@@ -70,5 +70,5 @@ void LocateCommonRam(TWin& window) {
     if (FindCommonRam())
         return;
     window.SetText("Emulating hardware in download mode...", 1);
-    RecordSlave("slave-progress", "Emulating hardware in download mode...");
+    Record("slave-progress", "Emulating hardware in download mode...");
 }

@@ -4,10 +4,9 @@
 
 #include <cstdio>
 
+#include "common/TestBuild.h"
 #include "slave/CommonRam.h"
 #include "slave/SlaveErrorLog.h"
-#include "slave/SlavePacing.h"
-#include "slave/WindowShot.h"
 #include "twin/TWin.h"
 
 namespace {
@@ -15,7 +14,7 @@ enum : int { BlockCount = 512, StartCommandTries = 5, FinalWaitSeconds = 30, Emu
 
 void ShowProgress(TWin& window, const char* text) {
     window.SetText(text, 1);
-    RecordSlave("slave-progress", text);
+    Record("slave-progress", text);
 }
 
 void Log(TWin& window, const char* text) {
@@ -157,6 +156,6 @@ uint32_t DownloadToSlave(const unsigned char* image, TWin& window) {
         slaveErrorLog.ReportErrors();
     char result[16];
     std::snprintf(result, sizeof result, "0x%02x", static_cast<unsigned>(slaveErrorLog.Errors()));
-    RecordSlave("slave-result", result);
+    Record("slave-result", result);
     return slaveErrorLog.Errors();
 }

@@ -1,9 +1,7 @@
 #include "slave/SlaveErrorLog.h"
 
-#include "slave/SlavePacing.h"
-#include "slave/WindowShot.h"
+#include "common/TestBuild.h"
 #include "twin/TWin.h"
-#include "upgrade/Pacing.h"
 
 namespace {
 const char* const errorTexts[16] = {
@@ -58,6 +56,9 @@ int32_t AppendTable(TextBuffer& report, const char* const* table, uint32_t mask)
 }
 } // namespace
 
+// The one log of the process, built by static initialisation before WinMain runs.
+SlaveErrorLog slaveErrorLog;
+
 SlaveErrorLog::SlaveErrorLog() : errors(0), warnings(0), nextNumber(1) {}
 
 SlaveErrorLog::~SlaveErrorLog() {}
@@ -97,7 +98,7 @@ int32_t SlaveErrorLog::BuildReport(int32_t selection, TextBuffer& report) const 
 
 void SlaveErrorLog::ShowIn(TWin& window) const {
     window.SetText(text.CStr(), 1);
-    RecordSlave("slave-log", text.CStr());
+    Record("slave-log", text.CStr());
 }
 
 void SlaveErrorLog::Report(int32_t selection) const {
@@ -116,8 +117,8 @@ void SlaveErrorLog::Report(int32_t selection) const {
         wsprintfA(height, "%ld", shown.bottom - shown.top);
     else // the record says why no report window stands
         wsprintfA(height, "none (error %lu)", notCreated);
-    RecordSlave("slave-report-height", height);
-    RecordSlave("slave-report", report.CStr());
+    Record("slave-report-height", height);
+    Record("slave-report", report.CStr());
     RecordWindowShot(window.GetHandle(), "report");
     // The report stands without pumping messages, as the whole download does.
     Pause(15000);

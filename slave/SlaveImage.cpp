@@ -5,14 +5,13 @@
 #include <cstdio>
 #include <new>
 
+#include "common/TestBuild.h"
+#include "common/UpgradeDisk.h"
 #include "slave/ImageCheck.h"
 #include "slave/SlaveDownload.h"
 #include "slave/SlaveErrorLog.h"
-#include "slave/SlavePacing.h"
 #include "text/TextBuffer.h"
 #include "twin/TWin.h"
-#include "upgrade/DiskFiles.h"
-#include "upgrade/ProgramFolder.h"
 
 namespace {
 [[noreturn]] void FailImage(const char* text) {
@@ -48,7 +47,7 @@ unsigned char* LoadSlaveImage(unsigned char* buffer, const int32_t& capacity, co
 UpgradeResult RunSlaveDownload(const char* path, TWin& window) {
     UpgradeResult result = Failed;
     window.SetText("Flash Update...", 1);
-    RecordSlave("slave-progress", "Flash Update...");
+    Record("slave-progress", "Flash Update...");
     unsigned char* buffer = nullptr;
     try {
         buffer = new (std::nothrow) unsigned char[ImageBufferSize];

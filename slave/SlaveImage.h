@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "upgrade/UpgradeResult.h"
+#include "common/UpgradeResult.h"
 
 class TWin;
 

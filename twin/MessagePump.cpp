@@ -1,5 +1,8 @@
 #include "twin/MessagePump.h"
 
+// The one pump of the process, built by static initialisation before WinMain runs.
+MessagePump messagePump;
+
 int32_t MessagePump::PumpOne(MSG& message) {
     const BOOL got = GetMessageA(&message, nullptr, 0, 0);
     if (got == 0 || got == -1)

@@ -8,7 +8,7 @@ class TWin;
 
 // The application's message pump. The program has no message loop: after each change of a
 // window it drains what is queued with PumpPending. The one pump of the process is the global
-// object `messagePump` (defined in app/Globals.cpp, built before WinMain runs):
+// object `messagePump`, built before WinMain runs:
 //     messagePump.PumpPending();
 class MessagePump {
   public:

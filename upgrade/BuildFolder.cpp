@@ -18,16 +18,21 @@ bool RelabelledName(const char* oldName, double value, char* newName, size_t siz
     return n >= 0 && static_cast<size_t>(n) < size;
 }
 
-void RelabelBuildFolder(double value) {
+bool FindBuildFolder(char (&name)[MAX_PATH]) {
     WIN32_FIND_DATAA entry;
     HANDLE search = FindFirstFileA("C:\\XPe Build*", &entry);
     if (search == INVALID_HANDLE_VALUE)
-        return;
+        return false;
     FindClose(search);
-    char newName[MAX_PATH], oldPath[MAX_PATH], newPath[MAX_PATH];
-    if (!RelabelledName(entry.cFileName, value, newName, sizeof newName))
+    std::memcpy(name, entry.cFileName, sizeof name);
+    return true;
+}
+
+void RelabelBuildFolder(double value) {
+    char oldName[MAX_PATH], newName[MAX_PATH], oldPath[MAX_PATH], newPath[MAX_PATH];
+    if (!FindBuildFolder(oldName) || !RelabelledName(oldName, value, newName, sizeof newName))
         return;
-    int oldLength = std::snprintf(oldPath, sizeof oldPath, "C:\\%s\\", entry.cFileName);
+    int oldLength = std::snprintf(oldPath, sizeof oldPath, "C:\\%s\\", oldName);
     int newLength = std::snprintf(newPath, sizeof newPath, "C:\\%s\\", newName);
     if (oldLength < 0 || oldLength >= MAX_PATH || newLength < 0 || newLength >= MAX_PATH)
         return;

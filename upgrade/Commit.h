@@ -1,10 +1,10 @@
 #pragma once
 
-class TWin;
+class RoadSteps;
 
 // Installs a waiting commit batch, relabels the build folder, refreshes the retention tool on P:
 // and commits drive C: with C:\WINDOWS\COMMIT.BAT; nothing while commitFlag is 0.
-void CommitDriveC(TWin& window);
+void CommitDriveC(RoadSteps& steps);
 
 // Creates the empty marker C:/ZR7KM/DesistTenacor.txt, only where the commit batch exists.
-void WriteDesistMarker();
+void WriteDesistMarker(RoadSteps& steps);

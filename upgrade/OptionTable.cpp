@@ -1,6 +1,6 @@
 #include "upgrade/OptionTable.h"
 
-#include "upgrade/Measure.h"
+#include "common/TestBuild.h"
 #include "upgrade/Preconditions.h"
 
 const char* const WinSxSDestination = " /E /Y /L c:/Windows";

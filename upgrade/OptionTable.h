@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "upgrade/UpgradeResult.h"
+#include "common/UpgradeResult.h"
 
 // What an option code of DiskInfo.txt sets off, in the order the steps run.
 struct OptionSteps {

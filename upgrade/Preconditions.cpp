@@ -3,15 +3,11 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <sys/stat.h>
 
-#include "text/TextBuffer.h"
-#include "upgrade/ChildProcess.h"
-#include "upgrade/DiskFiles.h"
-#include "upgrade/FolderTree.h"
-#include "upgrade/Measure.h"
+#include "common/TestBuild.h"
+#include "common/UpgradeDisk.h"
 #include "upgrade/OptionTable.h"
-#include "upgrade/ProgramFolder.h"
+#include "upgrade/SystemRoad.h"
 
 namespace {
 // One "label number" line. The label has room for 11 characters: a longer one keeps its first
@@ -23,14 +19,6 @@ void ReadLine(FILE* file, float& number) {
     std::fscanf(file, "%*[^ \t\n\v\f\r]");
     if (std::fscanf(file, "%f", &number) == 1)
         std::fscanf(file, " ");
-}
-
-void ExtractWinSxS() {
-    TextBuffer commandLine;
-    if (!BuildExtractCommand(commandLine, ProgramFolder(), WinSxSArchive, WinSxSDestination))
-        return;
-    if (HANDLE child = StartChild(commandLine.CStr()))
-        WaitForChild(child);
 }
 } // namespace
 
@@ -50,19 +38,27 @@ bool ReadDiskInfo(const char* path, int32_t& optionCode, float& optionValue) {
     return true;
 }
 
-UpgradeResult CheckUpgradePreconditions(int32_t& optionCode, double& optionValue) {
-    TextBuffer diskInfo;
-    diskInfo.Assign(ProgramFolder()).Append(DiskInfoFile);
+UpgradeResult CheckUpgradePreconditions(RoadSteps& steps, const std::string& diskFolder,
+                                        int32_t& optionCode, double& optionValue) {
+    const std::string diskInfo = diskFolder + DiskInfoFile;
     float value = 0;
-    ReadDiskInfo(diskInfo.CStr(), optionCode, value);
+    const bool opened = ReadDiskInfo(diskInfo.c_str(), optionCode, value);
     optionValue = value;
+    steps.DiskInfoRead(diskInfo.c_str(), opened, optionCode, value);
 
-    const OptionSteps steps = StepsForOption(optionCode);
-    if (steps.extractWinSxS)
-        ExtractWinSxS();
-    if (steps.optionFolder != nullptr)
-        RemoveFolderTree(steps.optionFolder);
-    return TestInstrument(optionCode, optionValue, MeasureInstrument());
+    const OptionSteps option = StepsForOption(optionCode);
+    if (option.extractWinSxS) {
+        // Without the tool or the archive the preparation is skipped without a word.
+        const Extraction winSxS =
+            ExtractionOf(diskFolder, WinSxSArchive, WinSxSDestination, "c:/Windows", nullptr);
+        if (!winSxS.onDisk)
+            steps.NotExtracted(winSxS, "missing");
+        else if (steps.StartExtraction(winSxS))
+            steps.WaitForChild();
+    }
+    if (option.optionFolder != nullptr)
+        steps.RemoveFolderTree(option.optionFolder);
+    return steps.TestInstrument(optionCode, optionValue);
 }
 
 void QueryDiskMegabytes(const char* rootPath, uint32_t& freeMegabytes, uint32_t& totalMegabytes) {

@@ -1,6 +1,6 @@
 #include "upgrade/ResultMessage.h"
 
-#include "upgrade/UpgradeResult.h"
+#include "common/UpgradeResult.h"
 
 const char* ResultMessage(int result) {
     switch (result) {

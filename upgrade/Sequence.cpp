@@ -3,30 +3,26 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <sys/stat.h>
 
+#include "common/ChildProcess.h"
+#include "common/Files.h"
+#include "common/TestBuild.h"
 #include "slave/SlaveImage.h"
 #include "text/TextBuffer.h"
 #include "twin/MessagePump.h"
 #include "twin/TWin.h"
 #include "upgrade/CommandWord.h"
-#include "upgrade/Pacing.h"
 #include "upgrade/ResultMessage.h"
 #include "upgrade/Status.h"
 #include "upgrade/SystemInstall.h"
 
 namespace {
-bool Exists(const char* path) {
-    struct _stat status;
-    return _stat(path, &status) == 0;
-}
-
 // The application once shipped its English texts under a shortened name.
 void CorrectLanguageFile(TWin& window) {
-    if (!Exists("ZR7Engli.mls"))
+    if (!FileExists("ZR7Engli.mls"))
         return;
     ShowStatus(window, "Correcting language file naming error:");
-    if (Exists("ZR7English.mls")) {
+    if (FileExists("ZR7English.mls")) {
         std::remove("ZR7Engli.mls");
         ShowStatus(window, "Correcting language file naming error: ZR7Engli.mls REMOVED.");
     } else {
@@ -47,7 +43,7 @@ UpgradeResult RunSlaveRoad(TWin& statusWindow, TWin& progressWindow) {
 
 // The application is started by its bare name from its own folder and not waited for.
 void RestartApplication(TWin& window) {
-    if (!Exists("c:/ZR7KM/ZR7KM.exe")) {
+    if (!FileExists("c:/ZR7KM/ZR7KM.exe")) {
         ShowCaption(window, "ZR7KM System Upgrade - ERROR");
         ShowStatus(window, "Don't know how to restart...");
         Pause(3000);
@@ -56,16 +52,8 @@ void RestartApplication(TWin& window) {
     ShowCaption(window, "ZR7KM System Upgrade - Restarting...");
     ShowStatus(window, "Restarting....");
     SetCurrentDirectoryA("c:/ZR7KM");
-    char commandLine[260] = "ZR7KM.exe";
-    RecordChild(commandLine);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    if (HANDLE process = StartChild("ZR7KM.exe", false))
+        CloseHandle(process);
 }
 } // namespace
 

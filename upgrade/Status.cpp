@@ -1,8 +1,8 @@
 #include "upgrade/Status.h"
 
+#include "common/TestBuild.h"
 #include "twin/MessagePump.h"
 #include "twin/TWin.h"
-#include "upgrade/Pacing.h"
 
 void ShowStatus(TWin& window, const char* text) {
     window.SetText(text, TRANSPARENT);
@@ -16,6 +16,6 @@ void ShowStatus(TWin& window, const char* text) {
 }
 
 void ShowCaption(TWin& window, const char* caption) {
-    RecordCaption(caption);
+    Record("caption", caption);
     window.SetCaption(caption);
 }

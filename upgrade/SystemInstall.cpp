@@ -1,52 +1,56 @@
 #include "upgrade/SystemInstall.h"
 
-#include "text/TextBuffer.h"
+#include "common/ChildProcess.h"
+#include "common/TestBuild.h"
+#include "common/UpgradeDisk.h"
 #include "upgrade/BuildFolder.h"
-#include "upgrade/Cabinet.h"
-#include "upgrade/ChildProcess.h"
-#include "upgrade/Commit.h"
-#include "upgrade/DiskFiles.h"
+#include "upgrade/FolderTree.h"
 #include "upgrade/OptionTable.h"
-#include "upgrade/Preconditions.h"
-#include "upgrade/ProgramFolder.h"
 #include "upgrade/Status.h"
+#include "upgrade/SystemRoad.h"
+
+namespace {
+// Each step done on the instrument, one child process at a time.
+class PerformedSteps : public RoadSteps {
+  public:
+    explicit PerformedSteps(TWin& window) : window(window), child(nullptr) {}
+
+    void CreateMarker(const char* path) override {
+        HANDLE marker = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_ARCHIVE, nullptr);
+        if (marker != INVALID_HANDLE_VALUE)
+            CloseHandle(marker);
+    }
+    void Pause(DWORD milliseconds) override { ::Pause(milliseconds); }
+    void ShowCaption(const char* caption) override { ::ShowCaption(window, caption); }
+    void ShowStatus(const char* text) override { ::ShowStatus(window, text); }
+    bool StartExtraction(const Extraction& extraction) override {
+        return StartChild(extraction.commandLine.c_str());
+    }
+    bool StartChild(const char* commandLine) override {
+        child = ::StartChild(commandLine);
+        return child != nullptr;
+    }
+    void WaitForChild() override { ::WaitForChild(child); }
+    bool CheckExtracted(const Extraction& extraction) override {
+        std::string fault;
+        return ::CheckExtracted(extraction.folder.c_str(), extraction.files, fault);
+    }
+    void RemoveFolderTree(const char* path) override { ::RemoveFolderTree(path); }
+    UpgradeResult TestInstrument(int32_t optionCode, double optionValue) override {
+        return ::TestInstrument(optionCode, optionValue, MeasureInstrument());
+    }
+    void RelabelBuildFolder(double value) override { ::RelabelBuildFolder(value); }
+    bool Copy(const char* from, const char* to) override { return CopyFileA(from, to, FALSE) != 0; }
+    void Delete(const char* path) override { DeleteFileA(path); }
+
+  private:
+    TWin& window;
+    HANDLE child;
+};
+} // namespace
 
 UpgradeResult InstallSystemFiles(TWin& window) {
-    WriteDesistMarker();
-
-    int32_t optionCode = 0;
-    double optionValue = 0;
-    UpgradeResult result = CheckUpgradePreconditions(optionCode, optionValue);
-    if (result != Success)
-        return result;
-    const OptionSteps steps = StepsForOption(optionCode);
-    TextBuffer commandLine, archive;
-    archive.Assign(ProgramFolder()).Append(SystemArchive);
-    // A damaged or empty archive counts as a missing one: the commit would otherwise keep
-    // whatever half of it the tool could unpack, or an unchanged C: as the new version.
-    std::vector<CabinetFile> files;
-    std::string fault;
-    if (!BuildExtractCommand(commandLine, ProgramFolder(), SystemArchive,
-                             steps.destinationOption) ||
-        !ReadCabinet(archive.CStr(), files, fault))
-        return Failed;
-
-    if (steps.ewf) {
-        RelabelBuildFolder(optionValue);
-        ShowCaption(window, "ZR7KM EWF Installation - Copying Files...");
-    } else {
-        ShowCaption(window, "ZR7KM MASTER Installation - Copying Files...");
-    }
-    ShowStatus(window, "Copying system update files. Please Wait.");
-
-    HANDLE child = StartChild(commandLine.CStr());
-    if (child == nullptr)
-        return Failed;
-    ShowStatus(window, "Extracting files...");
-    WaitForChild(child);
-    // The tool's exit code says nothing on the instrument; what it left in the folder does.
-    if (!CheckExtracted(steps.destinationFolder, files, fault))
-        return Failed;
-    CommitDriveC(window);
-    return Success;
+    PerformedSteps steps(window);
+    return WalkSystemRoad(steps, ProgramFolder());
 }

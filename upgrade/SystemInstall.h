@@ -1,9 +1,9 @@
 #pragma once
 
-#include "upgrade/UpgradeResult.h"
+#include "common/UpgradeResult.h"
 
 class TWin;
 
-// The system file road: preconditions, extraction of ZR7KMSYS1.cab into c:/ZR7KM (MASTER) or,
-// for option code 1004, into P:/Tenacor (EWF), then the commit. Shows its lines in the window.
+// The system file road as the program takes it on the instrument (WalkSystemRoad), its captions
+// and status lines in the window.
 UpgradeResult InstallSystemFiles(TWin& window);

@@ -94,8 +94,8 @@ FNFDINOTIFY(Notify) {
     case fdintCOPY_FILE: {
         const std::string path = destination + "\\" + pfdin->psz1;
         MakeFolders(path);
-        INT_PTR handle = _open(path.c_str(), _O_BINARY | _O_CREAT | _O_TRUNC | _O_WRONLY,
-                               _S_IREAD | _S_IWRITE);
+        INT_PTR handle =
+            _open(path.c_str(), _O_BINARY | _O_CREAT | _O_TRUNC | _O_WRONLY, _S_IREAD | _S_IWRITE);
         if (++filesBegun == settings.shortFile) {
             shortHandle = handle;
             if (settings.shortBytes == 0)
@@ -137,8 +137,7 @@ int main(int argc, char** argv) {
         name.erase(0, slash + 1);
     }
     ERF error = {};
-    HFDI context =
-        FDICreate(Allocate, Free, Open, Read, Write, Close, Seek, cpuUNKNOWN, &error);
+    HFDI context = FDICreate(Allocate, Free, Open, Read, Write, Close, Seek, cpuUNKNOWN, &error);
     if (context == nullptr)
         return 1;
     const BOOL copied = FDICopy(context, &name[0], &folder[0], 0, Notify, nullptr, nullptr);

@@ -3,16 +3,18 @@
 #   make-instrument.sh --base PREFIX --out OUT --program UPGRADE.exe --app ZR7KM.exe
 #       [--disk-name NAME] [--option CODE VALUE | --diskinfo-file FILE | --no-diskinfo]
 #       [--no-extract] [--no-syscab] [--no-winsxs] [--no-commit-batch] [--no-app]
-#       [--language both|short|none] [--build-folder NAME]
+#       [--language both|short|none] [--build-folder NAME] [--commit-seconds N]
 # OUT/prefix is a Wine prefix (linked from PREFIX, which must be finished): C: holds C:\ZR7KM with
 # the stand-in application, the retention tool files, a new COMMIT.BAT and option folders;
-# C:\WINDOWS\COMMIT.BAT is a batch that appends a line to C:\commit.log; C:\<build folder>.
+# C:\WINDOWS\COMMIT.BAT is a batch that appends a line to C:\commit.log, the new one (with
+# --commit-seconds) after the write filter's commit has taken that long; C:\<build folder>.
 # OUT/p-drive is drive P: (P:\Tenacor with ProtectedFiles). OUT/disk/NAME is the upgrade disk
 # (E:\NAME, or E: itself without --disk-name) with the program, extract.exe, both cabinets and
 # DiskInfo.txt. Prints nothing; the caller runs programs with WINEPREFIX=OUT/prefix.
 set -euo pipefail
 base="" out="" program="" app="" diskName="" option="1004 3.1" diskinfoFile=""
 extract=1 syscab=1 winsxs=1 commitBatch=1 withApp=1 language=none buildFolder="XPe Build B With Tenacor 3.00"
+commitSeconds=0
 while [ $# -gt 0 ]; do
     case "$1" in
     --base) base=$2; shift ;;
@@ -30,6 +32,7 @@ while [ $# -gt 0 ]; do
     --no-app) withApp=0 ;;
     --language) language=$2; shift ;;
     --build-folder) buildFolder=$2; shift ;;
+    --commit-seconds) commitSeconds=$2; shift ;;
     *) echo "make-instrument.sh: unknown option $1" >&2; exit 2 ;;
     esac
     shift
@@ -54,7 +57,13 @@ crlf() { sed 's/$/\r/' >"$1"; }
 mkdir -p "$c/ZR7KM/OPTIONS"
 [ "$withApp" = 1 ] && [ -n "$app" ] && cp "$app" "$c/ZR7KM/ZR7KM.exe"
 for f in Tenacor.exe TenacorConfig.ini TenacorentFileList.txt; do echo "new $f" >"$c/ZR7KM/$f"; done
-printf '@echo off\necho new batch ran>> C:\\commit.log\n' | crlf "$c/ZR7KM/COMMIT.BAT"
+# The waiting batch commits drive C: through the write filter, which takes its time.
+filter=()
+if [ "$commitSeconds" != 0 ]; then
+    cp "$(dirname "$app")/FilterCommit.exe" "$c/windows/FilterCommit.exe"
+    filter=("C:\\WINDOWS\\FilterCommit.exe $commitSeconds")
+fi
+printf '%s\n' '@echo off' "${filter[@]}" 'echo new batch ran>> C:\commit.log' | crlf "$c/ZR7KM/COMMIT.BAT"
 [ "$commitBatch" = 1 ] && printf '@echo off\necho old batch ran>> C:\\commit.log\n' | crlf "$c/windows/COMMIT.BAT"
 mkdir -p "$c/$buildFolder"
 echo "build" >"$c/$buildFolder/build.txt"

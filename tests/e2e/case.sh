@@ -29,6 +29,7 @@ retention() { # the first word of each retention tool file on P:, and how many p
 }
 committed() {
     want "new batch ran/gone" "$(tr -d '\r' <"$c/commit.log")/$(ls "$c/ZR7KM/COMMIT.BAT" 2>/dev/null || echo gone)" "commit log/waiting batch"
+    check '[ "$c/ZR7KM/ZR7KM.started" -nt "$c/commit.log" ]' "the application restarted before the commit ended"
     want "new new new 0" "$(retention)" "retention tool on P:, protected files"
 }
 uncommitted() {
@@ -58,6 +59,9 @@ handshake() { want "$1" "$(board_value handshake)" "handshake"; }
 taken() { want "$1" "$(board_value blocks)" "blocks the board took"; }
 shown() { want "$1 Block $1" "$(records slave-progress | grep -c "^Block ") $(records slave-progress | grep "^Block " | tail -1)" "blocks shown"; }
 waited() { [ "$(records slave-progress | grep -c "^WAITING ")" -ge "$1" ] || want "$1 s or more" "less" "final wait"; }
+handshakes() { # how often each settling time of the handshake was taken: "MSxTIMES ..."
+    want "$1" "$(records handshake | sort -n | uniq -c | awk '{ printf "%s%sx%s", (NR > 1 ? " " : ""), $2, $1 }')" "handshake pauses"
+}
 events() { want "$2" "$(grep -c "$1" "$c/ZR7KM/board-events.txt")" "the board's \"$1\""; }
 noboard() { want "" "$(ls "$c/ZR7KM" | grep "^board-")" "board records"; }
 ports() { # the port writes; two must be 4 then 0 a second later
@@ -103,8 +107,9 @@ if [[ $afterwards == *plan* ]]; then
     planExit=${PIPESTATUS[0]}
 fi
 run_upgrade "${words[@]}"
-keep='^slave-progress Block [0-9]+$'
-[[ $pieces == *"finalwait "[0-9]* ]] || keep='^slave-progress (Block|WAITING) [0-9]+$'
+# The handshake's pauses are checked by their sums (handshakes); the blocks by their count (shown).
+keep='^(slave-progress Block [0-9]+|handshake [0-9]+)$'
+[[ $pieces == *"finalwait "[0-9]* ]] || keep='^(slave-progress (Block|WAITING) [0-9]+|handshake [0-9]+)$'
 if ! diff -u <(eval "$pieces") <(grep -Ev "$keep" "$transcript"); then
     echo "FAIL: the transcript differs from the expected one (- expected, + recorded)"
     failures=$((failures + 1))

@@ -25,9 +25,10 @@ lay() {
     diskName=""
     for ((i = 1; i < $#; i++)); do [ "${!i}" = --disk-name ] && j=$((i + 1)) && diskName=${!j}; done
     e="E:\\${diskName:+$diskName\\}" d="$inst/disk${diskName:+/$diskName}"
+    # The write filter's commit takes seconds, far longer than the test build's pause after it.
     "$ZR7_SOURCE/standins/instrument/make-instrument.sh" --base "$ZR7_WINEPREFIX" --out "$inst" \
-        --program "$ZR7_BUILD/bin/ZR7KMUpgrade.exe" --app "$ZR7_BUILD/standins/ZR7KM.exe" "$@" ||
-        exit 1
+        --program "$ZR7_BUILD/bin/ZR7KMUpgrade.exe" --app "$ZR7_BUILD/standins/ZR7KM.exe" \
+        --commit-seconds 3 "$@" || exit 1
 }
 
 # A file of the upgrade disk as the program's command lines name it: quoted where it has a blank.
@@ -38,6 +39,8 @@ board() { # variant, then pairs of setting and value
     shift
     printf '%s %s\n' "$@" >"$c/ZR7KM/ZRSlaveDriver.ini"
 }
+
+another_build_folder() { mkdir "$c/$1" && echo build >"$c/$1/build.txt"; }
 
 # The disk's extract.exe replaced by a tool that leaves a file short, then crashes or ends.
 faulty_tool() { # pairs of setting and value

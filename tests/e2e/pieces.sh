@@ -15,17 +15,19 @@ opening() { # the command line for four seconds, then five passes with growing d
 lang() { status "Correcting language file naming error:" && status "Correcting language file naming error: ZR7Engli.mls $1."; }
 ok() { status "Files are OK.  Looking for an upgrade disk..."; }
 desist() { echo "pause 1000 | Files are OK.  Looking for an upgrade disk..."; }
-winsxs() { echo "child $(on_disk extract.exe) /E /Y /L c:/Windows $(on_disk WinSxS.cab)"; }
+# A child's command line, and the error mode it inherits: no critical-error or open-file boxes.
+child() { printf 'child %s\nerror-mode 0x8001\n' "$1"; }
+winsxs() { child "$(on_disk extract.exe) /E /Y /L c:/Windows $(on_disk WinSxS.cab)"; }
 extraction() { # EWF or MASTER
     caption "ZR7KM $1 Installation - Copying Files..."
     status "Copying system update files. Please Wait."
-    echo "child $(on_disk extract.exe) /E /Y /L $([ "$1" = EWF ] && echo P:/Tenacor || echo c:/ZR7KM) $(on_disk ZR7KMSYS1.cab)"
+    child "$(on_disk extract.exe) /E /Y /L $([ "$1" = EWF ] && echo P:/Tenacor || echo c:/ZR7KM) $(on_disk ZR7KMSYS1.cab)"
     status "Extracting files..."
 }
 saving() { # the commit up to the start of its batch
     caption "ZR7KM - Saving Disk Image..."
     status "Saving all changes to drive C:. Please Wait..." 3000
-    echo "child C:/Windows/Commit.bat"
+    child C:/Windows/Commit.bat
 }
 commit() { saving && status "Updating Disk C: Image... WAIT!" 30000; }
 failed() { # result code
@@ -38,7 +40,7 @@ finished() { caption "ZR7KM System Upgrade - Done..." && status "Done."; }
 closing() {
     caption "ZR7KM System Upgrade - Restarting..."
     status "Restarting...."
-    echo "child ZR7KM.exe"
+    child ZR7KM.exe
     finished
 }
 noapp() { caption "ZR7KM System Upgrade - ERROR" && status "Don't know how to restart..." 3000 && finished; }

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "common/UpgradeDisk.h"
 #include "upgrade/Preconditions.h"
-#include "upgrade/ProgramFolder.h"
 
 namespace {
 void WriteFile(const std::string& path, const std::string& bytes) {

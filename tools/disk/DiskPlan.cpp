@@ -4,58 +4,20 @@
 
 #include <cstdio>
 #include <string>
-#include <sys/stat.h>
-#include <vector>
 
-#include "text/TextBuffer.h"
+#include "common/Files.h"
+#include "common/UpgradeDisk.h"
 #include "tools/disk/ImageTool.h"
 #include "upgrade/BuildFolder.h"
-#include "upgrade/Cabinet.h"
-#include "upgrade/ChildProcess.h"
 #include "upgrade/CommandWord.h"
-#include "upgrade/DiskFiles.h"
 #include "upgrade/OptionTable.h"
-#include "upgrade/Preconditions.h"
 #include "upgrade/ResultMessage.h"
+#include "upgrade/SystemRoad.h"
 
 namespace {
-bool Exists(const std::string& path) {
-    struct _stat status;
-    return _stat(path.c_str(), &status) == 0;
-}
-
 std::string Label(double value) {
     char label[64];
     return RelabelledName("With", value, label, sizeof label) ? label : "?";
-}
-
-// The first folder matching "C:\XPe Build*" on this machine, empty when there is none.
-std::string FindBuildFolder() {
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA("C:\\XPe Build*", &entry);
-    if (search == INVALID_HANDLE_VALUE)
-        return "";
-    FindClose(search);
-    return entry.cFileName;
-}
-
-// The relabel as it would happen to the build folder of this machine (renamed in step), or the
-// label alone where it has none.
-void PrintRelabel(const char* when, double value, std::string& buildFolder) {
-    if (buildFolder.empty()) {
-        std::printf("relabel %s: the first folder matching C:\\XPe Build* gets \"%s\" (none on "
-                    "this machine)\n",
-                    when, Label(value).c_str());
-        return;
-    }
-    char newName[MAX_PATH];
-    if (!RelabelledName(buildFolder.c_str(), value, newName, sizeof newName)) {
-        std::printf("relabel %s: C:\\%s\\ stays as it is (no \"With\" in its name)\n", when,
-                    buildFolder.c_str());
-        return;
-    }
-    std::printf("relabel %s: C:\\%s\\ becomes C:\\%s\\\n", when, buildFolder.c_str(), newName);
-    buildFolder = newName;
 }
 
 int PrintResult(int result) {
@@ -66,102 +28,125 @@ int PrintResult(int result) {
     return result;
 }
 
-void PrintTests(const OptionSteps& steps, double optionValue, const InstrumentFigures& figures) {
-    if (steps.memoryTest)
-        std::printf("test: memory figure at least %.1f (this machine: %.1f)\n", MinimumMemoryFigure,
-                    figures.memoryFigure);
-    if (steps.driveSizeTest)
-        std::printf("test: drive C: at least %u MiB in all (this machine: %u MiB)\n",
-                    static_cast<unsigned>(MinimumDriveMegabytes),
-                    static_cast<unsigned>(figures.totalMegabytes));
-    if (steps.freeSpaceTest)
-        std::printf("test: at least %g MiB free on drive C: (this machine: %u MiB)\n",
-                    optionValue + FreeSpaceMargin, static_cast<unsigned>(figures.freeMegabytes));
-    if (!steps.memoryTest && !steps.driveSizeTest && !steps.freeSpaceTest)
-        std::printf("tests: none\n");
-}
+// Tells each step of the road in its order; the tests are judged on this machine's figures, and
+// the build folder of this machine is renamed in step.
+class PlannedSteps : public RoadSteps {
+  public:
+    PlannedSteps() : extracted(false) {
+        char name[MAX_PATH];
+        if (FindBuildFolder(name))
+            buildFolder = name;
+    }
 
-// The system file road in the order InstallSystemFiles takes it.
-int PlanSystemRoad(const std::string& folder) {
-    const bool commit = commitFlag == 1;
-    if (Exists("C:/Windows/Commit.bat"))
-        std::printf("marker: C:/ZR7KM/DesistTenacor.txt created\n");
-    const std::string diskInfo = folder + DiskInfoFile;
-    int32_t optionCode = 0;
-    float value = 0;
-    if (ReadDiskInfo(diskInfo.c_str(), optionCode, value))
-        std::printf("DiskInfo.txt: option code %d, value %g\n", static_cast<int>(optionCode),
-                    static_cast<double>(value));
-    else
-        std::printf("DiskInfo.txt: %s cannot be opened: option code 0, value 0\n",
-                    diskInfo.c_str());
-    const double optionValue = value;
-    const OptionSteps steps = StepsForOption(optionCode);
-    if (optionCode != 0 && (optionCode < 1000 || optionCode > 1004))
-        std::printf("note: option code %d is not one of 1000 to 1004: no preparation, no test\n",
-                    static_cast<int>(optionCode));
+    void CreateMarker(const char* path) override { std::printf("marker: %s created\n", path); }
+    void Pause(DWORD) override {}
+    void ShowCaption(const char*) override {}
+    void ShowStatus(const char*) override {}
+    bool StartExtraction(const Extraction& extraction) override {
+        if (extraction.installation == nullptr) {
+            std::printf("preparation: runs %s\n", extraction.commandLine.c_str());
+            return true;
+        }
+        std::printf("installation: %s, into %s\n", extraction.installation,
+                    extraction.folder.c_str());
+        std::printf("installation: runs %s\n", extraction.commandLine.c_str());
+        std::printf("%s holds %u files:\n", extraction.archive.c_str(),
+                    static_cast<unsigned>(extraction.files.size()));
+        for (const CabinetFile& file : extraction.files)
+            std::printf("    %s (%u bytes)\n", file.name.c_str(), static_cast<unsigned>(file.size));
+        extracted = true;
+        return true;
+    }
+    bool StartChild(const char* commandLine) override {
+        std::printf("commit: runs %s\n", commandLine);
+        return true;
+    }
+    void WaitForChild() override {}
+    bool CheckExtracted(const Extraction& extraction) override {
+        std::printf("after the extraction: each must be in %s with that size, or the program "
+                    "reports a failure and does not commit\n",
+                    extraction.folder.c_str());
+        return true;
+    }
+    void RemoveFolderTree(const char* path) override {
+        std::printf("preparation: removes %s\n", path);
+    }
+    UpgradeResult TestInstrument(int32_t optionCode, double optionValue) override {
+        const OptionSteps steps = StepsForOption(optionCode);
+        const InstrumentFigures figures = MeasureInstrument();
+        if (steps.memoryTest)
+            std::printf("test: memory figure at least %.1f (this machine: %.1f)\n",
+                        MinimumMemoryFigure, figures.memoryFigure);
+        if (steps.driveSizeTest)
+            std::printf("test: drive C: at least %u MiB in all (this machine: %u MiB)\n",
+                        static_cast<unsigned>(MinimumDriveMegabytes),
+                        static_cast<unsigned>(figures.totalMegabytes));
+        if (steps.freeSpaceTest)
+            std::printf("test: at least %g MiB free on drive C: (this machine: %u MiB)\n",
+                        optionValue + FreeSpaceMargin,
+                        static_cast<unsigned>(figures.freeMegabytes));
+        if (!steps.memoryTest && !steps.driveSizeTest && !steps.freeSpaceTest)
+            std::printf("tests: none\n");
+        return ::TestInstrument(optionCode, optionValue, figures);
+    }
+    void RelabelBuildFolder(double value) override {
+        const char* when = extracted ? "in the commit" : "before the extraction";
+        char newName[MAX_PATH];
+        if (buildFolder.empty())
+            std::printf("relabel %s: the first folder matching C:\\XPe Build* gets \"%s\" (none "
+                        "on this machine)\n",
+                        when, Label(value).c_str());
+        else if (!RelabelledName(buildFolder.c_str(), value, newName, sizeof newName))
+            std::printf("relabel %s: C:\\%s\\ stays as it is (no \"With\" in its name)\n", when,
+                        buildFolder.c_str());
+        else {
+            std::printf("relabel %s: C:\\%s\\ becomes C:\\%s\\\n", when, buildFolder.c_str(),
+                        newName);
+            buildFolder = newName;
+        }
+    }
+    bool Copy(const char* from, const char* to) override {
+        std::printf("commit: %s (if any) replaces %s\n", from, to);
+        return true;
+    }
+    void Delete(const char* path) override { std::printf("commit: %s deleted\n", path); }
 
-    TextBuffer commandLine;
-    if (steps.extractWinSxS) {
-        if (BuildExtractCommand(commandLine, folder.c_str(), WinSxSArchive, WinSxSDestination))
-            std::printf("preparation: runs %s\n", commandLine.CStr());
+    void DiskInfoRead(const char* path, bool opened, int32_t optionCode,
+                      float optionValue) override {
+        if (opened)
+            std::printf("DiskInfo.txt: option code %d, value %g\n", static_cast<int>(optionCode),
+                        static_cast<double>(optionValue));
         else
+            std::printf("DiskInfo.txt: %s cannot be opened: option code 0, value 0\n", path);
+        if (optionCode != 0 && (optionCode < 1000 || optionCode > 1004))
+            std::printf("note: option code %d is not one of 1000 to 1004: no preparation, no "
+                        "test\n",
+                        static_cast<int>(optionCode));
+    }
+    void NotExtracted(const Extraction& extraction, const std::string& why) override {
+        if (extraction.installation == nullptr)
             std::printf("preparation: none, the disk lacks extract.exe or WinSxS.cab (skipped "
                         "without a word)\n");
+        else if (why != "missing")
+            std::printf("refused: %s: %s; the program extracts nothing and commits nothing\n",
+                        extraction.archive.c_str(), why.c_str());
+        else
+            for (const std::string& path : {extraction.tool, extraction.archive})
+                if (!FileExists(path.c_str()))
+                    std::printf("missing: %s\n", path.c_str());
     }
-    if (steps.optionFolder != nullptr)
-        std::printf("preparation: removes %s\n", steps.optionFolder);
-    const InstrumentFigures figures = MeasureInstrument();
-    PrintTests(steps, optionValue, figures);
-    const int tests = TestInstrument(optionCode, optionValue, figures);
-    if (tests != Success)
-        return PrintResult(tests);
+    void NoCommit(NoCommitReason reason) override {
+        if (reason == NoCommitReason::CommandWord)
+            std::printf("commit: no (-nocommit): C:\\ZR7KM\\COMMIT.BAT and drive P: stay as they "
+                        "are\n");
+        else
+            std::printf("commit: none, this machine has no C:/Windows/Commit.bat\n");
+    }
 
-    commandLine.Assign("");
-    const bool complete =
-        BuildExtractCommand(commandLine, folder.c_str(), SystemArchive, steps.destinationOption);
-    const std::string archive = folder + SystemArchive;
-    if (!complete) {
-        if (!Exists(folder + ExtractTool))
-            std::printf("missing: %s%s\n", folder.c_str(), ExtractTool);
-        if (!Exists(archive))
-            std::printf("missing: %s\n", archive.c_str());
-        return PrintResult(Failed);
-    }
-    std::vector<CabinetFile> files;
-    std::string fault;
-    if (!ReadCabinet(archive.c_str(), files, fault)) {
-        std::printf("refused: %s: %s; the program extracts nothing and commits nothing\n",
-                    archive.c_str(), fault.c_str());
-        return PrintResult(Failed);
-    }
-    std::printf("installation: %s, into %s\n", steps.ewf ? "EWF" : "MASTER",
-                steps.destinationFolder);
-    std::string buildFolder = FindBuildFolder();
-    if (steps.ewf)
-        PrintRelabel("before the extraction", optionValue, buildFolder);
-    std::printf("installation: runs %s\n", commandLine.CStr());
-    std::printf("%s holds %u files:\n", archive.c_str(), static_cast<unsigned>(files.size()));
-    for (const CabinetFile& file : files)
-        std::printf("    %s (%u bytes)\n", file.name.c_str(), static_cast<unsigned>(file.size));
-    std::printf("after the extraction: each must be in %s with that size, or the program reports "
-                "a failure and does not commit\n",
-                steps.destinationFolder);
-    if (!commit)
-        std::printf(
-            "commit: no (-nocommit): C:\\ZR7KM\\COMMIT.BAT and drive P: stay as they are\n");
-    else if (!Exists("C:/Windows/Commit.bat"))
-        std::printf(
-            "commit: none, this machine has no C:/Windows/Commit.bat (C:\\ZR7KM\\COMMIT.BAT "
-            "is deleted)\n");
-    else {
-        std::printf("commit: C:\\ZR7KM\\COMMIT.BAT (if any) replaces C:\\WINDOWS\\COMMIT.BAT\n");
-        PrintRelabel("in the commit", CommitLabelValue, buildFolder);
-        std::printf("commit: Tenacor files copied to P:\\Tenacor\\, its ProtectedFiles deleted\n");
-        std::printf("commit: runs C:/Windows/Commit.bat\n");
-    }
-    return PrintResult(Success);
-}
+  private:
+    bool extracted;
+    std::string buildFolder;
+};
 
 int PlanSlaveRoad(const std::string& folder) {
     const std::string path = folder + SlaveImageFile;
@@ -189,7 +174,9 @@ int PlanWord(const std::string& folder, const char* word) {
     if (seen != word)
         std::printf("warning: the program reads \"%s\" as its command word, not \"%s\"\n",
                     seen.c_str(), word);
-    int result = road == Road::Slave ? PlanSlaveRoad(folder) : PlanSystemRoad(folder);
+    PlannedSteps steps;
+    int result =
+        road == Road::Slave ? PlanSlaveRoad(folder) : PrintResult(WalkSystemRoad(steps, folder));
     if (seen != word && result == Success)
         result = Failed;
     std::printf("\n");
@@ -221,9 +208,9 @@ int PlanDisk(const char* diskFolder, const char* word) {
         return PlanWord(folder, word) == Success ? 0 : 1;
 
     // Without a word, a road counts for the exit status only where the disk carries its payload.
-    const bool system = Exists(folder + DiskInfoFile) || Exists(folder + ExtractTool) ||
-                        Exists(folder + SystemArchive);
-    const bool slave = Exists(folder + SlaveImageFile);
+    const auto onDisk = [&folder](const char* file) { return FileExists((folder + file).c_str()); };
+    const bool system = onDisk(DiskInfoFile) || onDisk(ExtractTool) || onDisk(SystemArchive);
+    const bool slave = onDisk(SlaveImageFile);
     bool clean = true;
     for (const char* each : {"MASTER", "-nocommit"})
         if (PlanWord(folder, each) != Success && (system || !slave))

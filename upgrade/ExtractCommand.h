@@ -1,7 +1,5 @@
 #pragma once
 
-#include <windows.h>
-
 class TextBuffer;
 
 // Appends a path to a child command line; a path with a blank goes in double quotes, so that
@@ -13,11 +11,3 @@ TextBuffer& AppendCommandPath(TextBuffer& commandLine, const char* path);
 // False when the tool or the archive does not exist (the line is built all the same).
 bool BuildExtractCommand(TextBuffer& commandLine, const char* diskFolder, const char* archiveFile,
                          const char* destinationOption);
-
-// Starts a child of the system file road (handles inherited, the program's environment and
-// working directory), closes its thread handle and returns its process handle; null when it
-// cannot be started.
-HANDLE StartChild(const char* commandLine);
-
-// Waits for the child without a time limit and closes its handle.
-void WaitForChild(HANDLE process);

@@ -1,4 +1,4 @@
-#include "upgrade/ProgramFolder.h"
+#include "common/UpgradeDisk.h"
 
 #include <windows.h>
 
