@@ -2,14 +2,17 @@
 # The slave road's part of `make bench` (called by bench.sh under its display, or on its own): the
 # shipped build's block transfer against a simulated board that takes each block at once, beside
 # its floor of two Sleep(1) per block with Sleep(1) timed in the same run.
+#   bench-slave.sh BUILD
 set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+[ $# = 1 ] && [ -f "${1:-}/tools/SlaveBench.exe" ] ||
+    { echo "usage: bench-slave.sh BUILD (the folder of make build, such as build)" >&2; exit 2; }
+source "$top/scripts/lib.sh"
+on_display 800x600 "$0" "$@"
 build=$(realpath "$1")
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
-fi
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine_environment
 prefix="$build/bench/slave-wineprefix"
-scripts/wine-prefix.sh "$prefix" 800x600
+"$top/scripts/wine-prefix.sh" "$prefix" 800x600
 work=$(mktemp -d "${TMPDIR:-/tmp}/zr7-slavebench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cp "$build/tools/SlaveBench.exe" "$build/slaveboard/ZRSlaveDriver.dll" "$work/"

@@ -6,21 +6,23 @@
 # the slave road the download's own sleeps, which the transcript does not list, are added. CPU
 # time and peak memory are those of the program's own process as GNU time sees it (children and
 # the wineserver not included). Then the slave block transfer against its floor (bench-slave.sh).
+#   bench.sh BUILD
 set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+[ $# = 1 ] && [ -f "${1:-}/bin/ZR7KMUpgrade.exe" ] ||
+    { echo "usage: bench.sh BUILD (the folder of make build, such as build)" >&2; exit 2; }
+source "$top/scripts/lib.sh"
+on_display 800x600 "$0" "$@"
 build=$(realpath "$1")
 bench="$build/bench"
-if [ -z "${ZR7_BENCH_DISPLAY:-}" ]; then
-    mkdir -p "$bench"
-    exec env ZR7_BENCH_DISPLAY=1 xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
-fi
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-scripts/wine-prefix.sh "$bench/wineprefix" 800x600
+wine_environment
+"$top/scripts/wine-prefix.sh" "$bench/wineprefix" 800x600
 inst="$bench/instrument"
-source standins/instrument/application.sh
+source "$top/standins/instrument/application.sh"
 
 lay() { # program
     switch_off "$inst/prefix"
-    standins/instrument/make-instrument.sh --base "$bench/wineprefix" --out "$inst" \
+    "$top/standins/instrument/make-instrument.sh" --base "$bench/wineprefix" --out "$inst" \
         --program "$1" --app "$build/standins/ZR7KM.exe" --option 1004 3.1
     # A raw image: accepted without a header, so the slave road runs to the report.
     head -c 131072 /dev/urandom >"$inst/disk/SLAVE.BIN"
@@ -43,14 +45,9 @@ asked_ms() { # word
     (cd "$inst/prefix/drive_c/ZR7KM" && WINEPREFIX="$inst/prefix" ZR7_TRANSCRIPT="Z:$transcript" \
         wine 'E:\ZR7KMUpgrade.exe' "$1")
     end_run "$inst/prefix"
-    # The emulated download: 1 s after the download-mode entry and after the start command, 1 s
-    # for each second of the final wait (each shown as "WAITING n"), 200 ms at the end, and
-    # 1 + 10 + 1 ms for each block shown.
-    awk '$1 == "pause" { sum += $2 }
-         $1 == "slave-progress" && $2 == "Block" { sum += 12 }
-         $1 == "slave-progress" && $2 == "WAITING" { sum += 1000 }
-         $1 == "slave-progress" && $2 == "Downloading..." { sum += 2200 }
-         END { print sum + 0 }' "$transcript"
+    # The emulated download adds the settling times of its handshake and two 1 ms sleeps a block.
+    echo $(($(transcript_sleeps "$transcript" pause handshake) +
+        2 * $(grep -c '^slave-progress Block ' "$transcript")))
 }
 
 road() { # title, word
@@ -76,4 +73,4 @@ road() { # title, word
 echo "Every program runs in Wine's virtual desktop of 800x600, the instrument's screen."
 road "system road (EWF installation with the commit)" MASTER
 road "slave road without the board (the emulation, to the report)" SLAVE
-scripts/bench-slave.sh "$build"
+"$top/scripts/bench-slave.sh" "$build"

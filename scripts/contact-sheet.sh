@@ -6,15 +6,20 @@
 # in the frame where the window with that caption opens, LATER in the frames after it. --note is
 # printed under the sheet. The finished frames are left in FOLDER as frame-NN.png.
 set -euo pipefail
+usage() {
+    echo "usage: contact-sheet.sh FOLDER SHEET.png [--paste CAPTION FIRST.bmp LATER.bmp]... [--note TEXT]" >&2
+    exit 2
+}
+[ $# -ge 2 ] && [ -f "$1/frames.txt" ] || usage
 folder=$1 sheet=$2
 shift 2
 declare -A first later
 note=""
 while [ $# -gt 0 ]; do
     case "$1" in
-    --paste) first[$2]=$3; later[$2]=$4; shift 3 ;;
-    --note) note=$2; shift ;;
-    *) echo "contact-sheet.sh: unknown option $1" >&2; exit 2 ;;
+    --paste) [ $# -ge 4 ] || usage; first[$2]=$3; later[$2]=$4; shift 3 ;;
+    --note) [ $# -ge 2 ] || usage; note=$2; shift ;;
+    *) usage ;;
     esac
     shift
 done

@@ -6,17 +6,19 @@
 # instrument: its transcript gives the fixed pauses, the log and the report, and it saves the
 # progress and report windows from their own device contexts for the sheets, since what the
 # program draws during the download, when it handles no messages, never reaches the screen.
+#   demo-slave.sh BUILD
 set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+[ $# = 1 ] && [ -f "${1:-}/bin/ZR7KMUpgrade.exe" ] ||
+    { echo "usage: demo-slave.sh BUILD (the folder of make build, such as build)" >&2; exit 2; }
+source "$top/scripts/lib.sh"
+on_display 800x600 "$0" "$@"
 build=$(realpath "$1")
 demo="$build/demo"
-if [ -z "${DISPLAY:-}" ]; then
-    mkdir -p "$demo"
-    exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
-fi
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-scripts/wine-prefix.sh "$demo/wineprefix" 800x600
+wine_environment
+"$top/scripts/wine-prefix.sh" "$demo/wineprefix" 800x600
 photographer="$build/tools/Photographer.exe"
-source scripts/photographed-run.sh
+source "$top/scripts/photographed-run.sh"
 
 inst="$demo/slave-instrument"
 twin="$demo/slave-twin"
@@ -31,13 +33,8 @@ c="$inst/prefix/drive_c"
 # then the 131,072-byte image.
 image="$inst/image.bin"
 head -c 131072 /dev/urandom >"$image"
-crc=$(gzip -c "$image" | tail -c 8 | head -c 4 | od -An -tx4 | tr -d ' ')
-{
-    printf '\xe3\xe3\x00\x00'
-    gzip -c "$image" | tail -c 8 | head -c 4
-    head -c 56 /dev/zero
-    cat "$image"
-} >"$inst/disk/SLAVE.BIN"
+headered_image "$image" >"$inst/disk/SLAVE.BIN"
+crc=$(od -An -tx4 -j4 -N4 "$inst/disk/SLAVE.BIN" | tr -d ' ')
 cp "$inst/disk/SLAVE.BIN" "$twin/disk/"
 
 progress="SLAVE Flash Downloader - Progress"
@@ -68,13 +65,13 @@ run() { # road
     echo
     echo "== E:\\ZR7KMUpgrade.exe SLAVE ($1)"
     photographed_run "$demo/frames/$road" SLAVE
-    local pauses=$(awk '$1 == "pause" { sum += $2 } END { print sum + 0 }' "$transcript")
+    local pauses=$(transcript_sleeps "$transcript" pause)
     local opened=$(awk -F'\t' '$1 == "frame" { i = 0 } $1 == "window" && i++ > 0 && !seen[$10]++ { n++ }
         END { print n + 0 }' "$demo/frames/$road/frames.txt")
     echo "ended with exit code $rc after $(seconds "$elapsedMs") s, against $(seconds "$pauses") s" \
         "of fixed pauses (the rest is the download); $(grep -c '^status ' "$transcript")" \
         "status lines and $opened window(s) opening, $frameCount frames"
-    scripts/contact-sheet.sh "$demo/frames/$road" "$demo/$road-sheet.png" \
+    "$top/scripts/contact-sheet.sh" "$demo/frames/$road" "$demo/$road-sheet.png" \
         --paste "$progress" "$drawings/progress-start.bmp" "$drawings/progress.bmp" \
         --paste "$report" "$drawings/report.bmp" "$drawings/report.bmp" --note "$note"
     echo "log lines in the progress window:"

@@ -5,17 +5,19 @@
 # instrument's screen, 800x600; the photographer saves the desktop at every status line, and each
 # road ends in a contact sheet build/demo/<road>-sheet.png. The test build runs the same roads on
 # a twin instrument first: its transcript gives each road's fixed pauses.
+#   demo.sh BUILD
 set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+[ $# = 1 ] && [ -f "${1:-}/bin/ZR7KMUpgrade.exe" ] ||
+    { echo "usage: demo.sh BUILD (the folder of make build, such as build)" >&2; exit 2; }
+source "$top/scripts/lib.sh"
+on_display 800x600 "$0" "$@"
 build=$(realpath "$1")
 demo="$build/demo"
-if [ -z "${ZR7_DEMO_DISPLAY:-}" ]; then
-    mkdir -p "$demo"
-    exec env ZR7_DEMO_DISPLAY=1 xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
-fi
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-scripts/wine-prefix.sh "$demo/wineprefix" 800x600
+wine_environment
+"$top/scripts/wine-prefix.sh" "$demo/wineprefix" 800x600
 photographer="$build/tools/Photographer.exe"
-source scripts/photographed-run.sh
+source "$top/scripts/photographed-run.sh"
 
 inst="$demo/instrument"
 twin="$demo/twin"
@@ -63,10 +65,10 @@ run() { # road, words
     echo
     echo "== E:\\ZR7KMUpgrade.exe $*"
     photographed_run "$demo/frames/$road" "$@"
-    local pauses=$(awk '$1 == "pause" { sum += $2 } END { print sum + 0 }' "$transcript")
+    local pauses=$(transcript_sleeps "$transcript" pause)
     echo "ended with exit code $rc after $(seconds "$elapsedMs") s, against $(seconds "$pauses") s" \
         "of fixed pauses; $(grep -c '^status ' "$transcript") status lines, $frameCount frames"
-    scripts/contact-sheet.sh "$demo/frames/$road" "$demo/$road-sheet.png"
+    "$top/scripts/contact-sheet.sh" "$demo/frames/$road" "$demo/$road-sheet.png"
     snapshot >"$after"
     echo "changes on the instrument:"
     changes "$before" "$after"
@@ -91,7 +93,7 @@ run system-commit
 
 echo
 echo "== The slave road"
-scripts/demo-slave.sh "$build"
+"$top/scripts/demo-slave.sh" "$build"
 
 echo
 echo "Contact sheets, one frame per status line (and per window that opens), each labelled with"

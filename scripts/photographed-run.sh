@@ -14,9 +14,10 @@ photographed_run() {
     mkdir -p "$folder"
     (cd "$c/ZR7KM" && wine "$photographer" "Z:$folder" 'E:\ZR7KMUpgrade.exe' "$@") || true
     end_run "$WINEPREFIX"
-    read -r rc elapsedMs < <(awk -F'\t' '$1 == "end" { print $2, $3 }' "$folder/frames.txt")
-    frameCount=$(grep -c '^frame' "$folder/frames.txt" || true)
-    [ -n "${rc:-}" ] || { echo "the photographer did not see the program end"; rc=1; elapsedMs=0; }
+    rc=$(awk -F'\t' '$1 == "end" { print $2 }' "$folder/frames.txt" 2>/dev/null)
+    elapsedMs=$(awk -F'\t' '$1 == "end" { print $3 }' "$folder/frames.txt" 2>/dev/null)
+    frameCount=$(grep -c '^frame' "$folder/frames.txt" 2>/dev/null || true)
+    [ -n "$rc" ] || { echo "the photographer did not see the program end"; rc=1 elapsedMs=0; }
 }
 
 # Seconds with one decimal, from milliseconds.
@@ -28,6 +29,7 @@ lay_demo() {
     local folder=$1 program=$2
     shift 2
     switch_off "$folder/prefix"
-    standins/instrument/make-instrument.sh --base "$demo/wineprefix" --out "$folder" \
+    "$(dirname "${BASH_SOURCE[0]}")/../standins/instrument/make-instrument.sh" \
+        --base "$demo/wineprefix" --out "$folder" \
         --program "$program" --app "$build/standins/ZR7KM.exe" "$@"
 }

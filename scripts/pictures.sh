@@ -6,12 +6,16 @@
 #   docs/slave-road.png    the slave road without the board: the progress window as it opens, and
 #                          the report window (both with the test build's drawing of their text)
 #   docs/screen.png        the instrument's whole screen at the report, at half size
+#   pictures.sh BUILD
 set -euo pipefail
+[ $# = 1 ] && [ -d "${1:-}" ] ||
+    { echo "usage: pictures.sh BUILD (the folder of make build, such as build)" >&2; exit 2; }
 frames=$(realpath "$1")/demo/frames
 for road in system-commit slave-emulation; do
     [ -f "$frames/$road/frames.txt" ] && [ -f "$frames/$road/frame-01.png" ] ||
         { echo "pictures.sh: no frames of $road in $frames: run make demo first" >&2; exit 1; }
 done
+cd "$(dirname "$0")/.."
 mkdir -p docs
 small=(-background '#e4e4e4' -pointsize 13 -strip -depth 8 +dither -colors 32 -define png:exclude-chunks=date,time)
 

@@ -13,8 +13,13 @@ Extraction ExtractionOf(const std::string& diskFolder, const char* archiveFile,
     TextBuffer commandLine;
     const bool onDisk =
         BuildExtractCommand(commandLine, diskFolder.c_str(), archiveFile, destinationOption);
-    return {commandLine.CStr(), diskFolder + ExtractTool, diskFolder + archiveFile, folder, onDisk,
-            installation, {}};
+    return {commandLine.CStr(),
+            diskFolder + ExtractTool,
+            diskFolder + archiveFile,
+            folder,
+            onDisk,
+            installation,
+            {}};
 }
 
 UpgradeResult WalkSystemRoad(RoadSteps& steps, const std::string& diskFolder) {

@@ -12,10 +12,10 @@
 // One run of the cabinet tool on an archive of the upgrade disk.
 struct Extraction {
     std::string commandLine;
-    std::string tool;    // the paths of the tool and the archive on the disk
+    std::string tool; // the paths of the tool and the archive on the disk
     std::string archive;
-    std::string folder;  // where the tool puts the files
-    bool onDisk;         // the tool and the archive exist
+    std::string folder; // where the tool puts the files
+    bool onDisk;        // the tool and the archive exist
     // The system archive's installation, "MASTER" or "EWF", with the files the archive lists
     // (read before the tool runs); null for the preparation of WinSxS.cab, whose files the
     // program never reads.

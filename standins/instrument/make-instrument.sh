@@ -12,17 +12,23 @@
 # (E:\NAME, or E: itself without --disk-name) with the program, extract.exe, both cabinets and
 # DiskInfo.txt. Prints nothing; the caller runs programs with WINEPREFIX=OUT/prefix.
 set -euo pipefail
+usage() {
+    echo "usage: make-instrument.sh --base PREFIX --out OUT --program UPGRADE.exe --app ZR7KM.exe [options]" >&2
+    exit 2
+}
 base="" out="" program="" app="" diskName="" option="1004 3.1" diskinfoFile=""
 extract=1 syscab=1 winsxs=1 commitBatch=1 withApp=1 language=none buildFolder="XPe Build B With Tenacor 3.00"
 commitSeconds=0
 while [ $# -gt 0 ]; do
     case "$1" in
+    --base | --out | --program | --app | --disk-name | --diskinfo-file | --language | \
+        --build-folder | --commit-seconds) [ $# -ge 2 ] || usage ;;&
     --base) base=$2; shift ;;
     --out) out=$2; shift ;;
     --program) program=$2; shift ;;
     --app) app=$2; shift ;;
     --disk-name) diskName=$2; shift ;;
-    --option) option="$2 $3"; shift 2 ;;
+    --option) [ $# -ge 3 ] || usage; option="$2 $3"; shift 2 ;;
     --diskinfo-file) diskinfoFile=$2; option=""; shift ;;
     --no-diskinfo) option="" ;;
     --no-extract) extract=0 ;;
@@ -33,12 +39,12 @@ while [ $# -gt 0 ]; do
     --language) language=$2; shift ;;
     --build-folder) buildFolder=$2; shift ;;
     --commit-seconds) commitSeconds=$2; shift ;;
-    *) echo "make-instrument.sh: unknown option $1" >&2; exit 2 ;;
+    *) usage ;;
     esac
     shift
 done
+[ -n "$out" ] && [ -f "$program" ] && [ -f "$app" ] || usage
 [ -f "$base/system.reg" ] || { echo "make-instrument.sh: no finished prefix at $base" >&2; exit 2; }
-[ -n "$out" ] && [ -f "$program" ] || { echo "make-instrument.sh: --out and --program needed" >&2; exit 2; }
 base=$(realpath "$base")
 out=$(realpath -m "$out")
 rm -rf "$out"

@@ -1,19 +1,38 @@
 #!/bin/bash
-# Runs the row of `cases` named by the first argument: the instrument, the test build run with the
-# row's word, its whole transcript against the row's pieces, then the row's checks; exit code 0.
+# Runs the row of `cases` named by the first argument: the instrument laid by the row's set-up, one
+# step at a time, the test build run with the row's word, its whole transcript against the opening,
+# the row's pieces and the restart, then the row's checks; exit code 0.
 source "$ZR7_SOURCE/tests/e2e/lib.sh"
 source "$ZR7_SOURCE/tests/e2e/pieces.sh"
-IFS='|' read -r name setup word pieces afterwards < <(sed 's/ *| */|/g' "$ZR7_SOURCE/tests/e2e/cases" |
-    awk -F'|' -v name="$1" '$1 == name')
+# A row begins with its name; the lines after it that begin with a blank continue it.
+IFS='|' read -r name word setup pieces afterwards < <(awk -v name="$1" '
+    /^[a-z0-9-]+ [|]/ { row = $1 == name }
+    row && !/^#/ { sub(/^ +/, ""); line = line $0 } END { print line }' "$ZR7_SOURCE/tests/e2e/cases" |
+    sed 's/ *| */|/g')
 [ "${name:-}" = "$1" ] || { echo "no case $1"; exit 1; }
 eval "words=($word)"
 
-# Setting up.
+# Setting up: the instrument's memory and drives, and what is wrong with its disk.
 seams() { # memory bytes, total and available; MiB free and in all on C:, on E: and P: far more
     export ZR7_MEMORY="$1 $2" ZR7_DISK_C="256 4096 $3 $4" ZR7_DISK_{E,P}="256 4096 100000 200000"
 }
-cut_archive() { truncate -s $(($(stat -c %s "$d/ZR7KMSYS1.cab") * $1 / 100)) "$d/ZR7KMSYS1.cab"; }
+stale_marker() { echo stale >"$c/ZR7KM/DesistTenacor.txt"; }
+archive() { # text, cut (to 60 %) or empty (its tables list no file)
+    case $1 in
+    text) echo "not a cabinet" >"$d/ZR7KMSYS1.cab" ;;
+    cut) truncate -s $(($(stat -c %s "$d/ZR7KMSYS1.cab") * 60 / 100)) "$d/ZR7KMSYS1.cab" ;;
+    empty) put_byte "$d/ZR7KMSYS1.cab" 28 0 ;;
+    *) return 1 ;;
+    esac
+}
+in_the_way() { mkdir "$(drive "$1")/ZR7KMSYS.ini"; } # a folder where the tool writes a file
+batch_in_the_way() { rm "$c/windows/COMMIT.BAT" && mkdir "$c/windows/COMMIT.BAT"; }
+build_folders() { # more of them, named after "XPe Build "
+    for folder in "$@"; do mkdir "$c/XPe Build $folder" && echo build >"$c/XPe Build $folder/build.txt"; done
+}
+magic() { put_byte "$d/SLAVE.BIN" 0 0xE3 && put_byte "$d/SLAVE.BIN" 1 0xE3; }
 flip() { put_byte "$1" "$2" $(($(od -An -tu1 -j "$2" -N1 "$1") ^ 1)); }
+drive() { [ "$1" = P ] && echo "$p/Tenacor" || echo "$c/ZR7KM"; } # where each installation puts its files
 
 # What the run leaves behind: each check compares what it must be with what it is (want).
 label() { # the build folder's label, or its whole name
@@ -42,6 +61,10 @@ marker() { # empty, or none
     want "${1:-empty}" "$seen" "marker"
 }
 languages() { want "$1" "$(ls "$c/ZR7KM" | grep -c ZR7Engli.mls)/$(cat "$c/ZR7KM/ZR7English.mls")" "short name/long name's file"; }
+left() { want "$3" "$(stat -c %s "$(drive "$1")/$2")" "bytes of $2 the tool left"; } # P or C, file
+folders() { want "$(printf 'XPe Build %s\n' "$@")" "$(build_folder)" "build folders"; }
+waiting_batch() { want "$1" "$([ -f "$c/ZR7KM/COMMIT.BAT" ] && echo kept || echo gone)" "the waiting batch"; }
+abort_flag() { want "$1" "$(ram_byte 6)" "the abort flag in the common RAM"; }
 restarted() { want "command line: ZR7KM.exe,working directory: c:\ZR7KM" "$(tr -d '\r' <"$c/ZR7KM/ZR7KM.started" | paste -sd,)" "application started"; }
 sxs() { want "$1" "$([ -f "$c/windows/ZR7SxS.manifest" ] && echo yes || echo no)" "WinSxS.cab extracted"; }
 option() { # folder, then kept, emptied (but for its read-only file), hidden (but for its hidden
@@ -100,7 +123,10 @@ plan() {
     [ -z "$logLine" ] || check 'grep -qxF "slave-log $logLine\\n" "$transcript"' "plan: the log line $logLine"
 }
 
-eval "$setup"
+IFS=';' read -ra steps <<<"$setup"
+for step in "${steps[@]}"; do
+    eval "$step" || { echo "FAIL: the set-up step \"${step# }\" failed"; exit 1; }
+done
 if [[ $afterwards == *plan* ]]; then
     (cd "$c" && WINEPREFIX="$inst/prefix" wine "$ZR7_BUILD/bin/ZR7Disk.exe" plan "${e%\\}" \
         "${words[@]:-}" </dev/null) | tr -d '\r' >"$work/plan.txt"
@@ -110,10 +136,12 @@ run_upgrade "${words[@]}"
 # The handshake's pauses are checked by their sums (handshakes); the blocks by their count (shown).
 keep='^(slave-progress Block [0-9]+|handshake [0-9]+)$'
 [[ $pieces == *"finalwait "[0-9]* ]] || keep='^(slave-progress (Block|WAITING) [0-9]+|handshake [0-9]+)$'
-if ! diff -u <(eval "$pieces") <(grep -Ev "$keep" "$transcript"); then
+app=$([ -f "$c/ZR7KM/ZR7KM.exe" ] && echo closing || echo noapp)
+if ! diff -u <(opening; eval "$pieces"; $app) <(grep -Ev "$keep" "$transcript"); then
     echo "FAIL: the transcript differs from the expected one (- expected, + recorded)"
     failures=$((failures + 1))
 fi
 eval "$afterwards"
+[ "$app" = noapp ] || restarted
 check '[ "$exitCode" = 0 ]' "exit code $exitCode"
 finish

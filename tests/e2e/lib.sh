@@ -2,9 +2,10 @@
 # instrument of their own; needs the CTest environment (ZR7_SOURCE, ZR7_BUILD, ZR7_SHIPPED...).
 #   lay [make-instrument.sh options]    fresh instrument: $c is drive C:, $p drive P:, $d the
 #                                       upgrade disk folder, which the program sees as $e
-#   board VARIANT [SETTING VALUE]...    ZRSlaveDriver.dll in C:\ZR7KM with its settings
-#   faulty_tool [SETTING VALUE]...      the disk's extract.exe a tool that fails as they say
-#   image raw|headered|wrapped          SLAVE.BIN on the disk; $image holds the bare image
+#   board [SETTING VALUE]...            ZRSlaveDriver.dll in C:\ZR7KM with its settings (and
+#   board_without_outport               one that lacks OutPort)
+#   tool [SETTING VALUE]...             the disk's extract.exe a tool that fails as they say
+#   image raw|headered|wrapped|zeros N  SLAVE.BIN on the disk; $image holds the bare image
 #   run_upgrade [WORD] / run_shipped [WORD]   the test build (transcript in $transcript) or the
 #                                       shipped program (real time, $elapsedMs), from C:\ZR7KM
 #   check CONDITION MESSAGE, want EXPECTED SEEN WHAT / finish   collect failures, exit 1 if any
@@ -16,7 +17,8 @@ trap 'switch_off "$work/instrument/prefix"; rm -rf "$work"' EXIT
 # An instrument's first program would boot Wine's services, which none of its programs uses and
 # which cost seconds of CPU under emulation. Without wineboot, programs started from here must run
 # one at a time: one started while another starts waits two minutes for a boot that never comes.
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;wineboot.exe=d"
+source "$ZR7_SOURCE/scripts/lib.sh"
+wine_environment wineboot.exe=d
 inst="$work/instrument" c="$work/instrument/prefix/drive_c" p="$work/instrument/p-drive"
 transcript="$work/transcript.txt" image="$work/image.bin" e='E:\' d="$inst/disk" diskName=""
 
@@ -28,22 +30,20 @@ lay() {
     # The write filter's commit takes seconds, far longer than the test build's pause after it.
     "$ZR7_SOURCE/standins/instrument/make-instrument.sh" --base "$ZR7_WINEPREFIX" --out "$inst" \
         --program "$ZR7_BUILD/bin/ZR7KMUpgrade.exe" --app "$ZR7_BUILD/standins/ZR7KM.exe" \
-        --commit-seconds 3 "$@" || exit 1
+        --commit-seconds 3 "$@"
 }
 
 # A file of the upgrade disk as the program's command lines name it: quoted where it has a blank.
 on_disk() { [[ "$e" == *" "* ]] && echo "\"$e$1\"" || echo "$e$1"; }
 
-board() { # variant, then pairs of setting and value
-    cp "$ZR7_BUILD/$1/ZRSlaveDriver.dll" "$c/ZR7KM/"
-    shift
-    printf '%s %s\n' "$@" >"$c/ZR7KM/ZRSlaveDriver.ini"
+board() { # pairs of setting and value
+    cp "$ZR7_BUILD/${variant:-slaveboard}/ZRSlaveDriver.dll" "$c/ZR7KM/" &&
+        printf '%s %s\n' "$@" >"$c/ZR7KM/ZRSlaveDriver.ini"
 }
-
-another_build_folder() { mkdir "$c/$1" && echo build >"$c/$1/build.txt"; }
+board_without_outport() { variant=slaveboard-nooutport board; }
 
 # The disk's extract.exe replaced by a tool that leaves a file short, then crashes or ends.
-faulty_tool() { # pairs of setting and value
+tool() { # pairs of setting and value
     cp "$ZR7_BUILD/standins/CabinetTool.exe" "$d/extract.exe"
     printf '%s %s\n' "$@" >"$d/extract.ini"
 }
@@ -54,10 +54,11 @@ image() {
     head -c 131072 /dev/urandom >"$image"
     case $1 in
     raw) cp "$image" "$d/SLAVE.BIN" ;;
-    headered) { printf '\xe3\xe3\x00\x00'; gzip -c "$image" | tail -c 8 | head -c 4
-                head -c 56 /dev/zero; cat "$image"; } >"$d/SLAVE.BIN" ;;
+    headered) headered_image "$image" >"$d/SLAVE.BIN" ;;
     wrapped) (cd "$work" && WINEPREFIX="$inst/prefix" wine "$ZR7_BUILD/bin/ZR7Disk.exe" wrap \
         "Z:$image" "Z:$d/SLAVE.BIN" >/dev/null) ;;
+    zeros) head -c "$2" /dev/zero >"$d/SLAVE.BIN" ;;
+    *) return 1 ;;
     esac
 }
 put_byte() { printf "$(printf '\\%03o' "$3")" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none; }

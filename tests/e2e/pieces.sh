@@ -63,8 +63,12 @@ finalwait() { # seconds counted; without a count the WAITING lines are not compa
     progress ""
     for ((n = 1; n <= ${1:-0}; n++)); do progress "WAITING $n"; done
 }
-report() { # the error lines of the report; none gives "No errors were found."
-    local lines=("${@:-No errors were found.}")
+errors=("" "Error 1: Slave hardware not found." "Error 2: Slave not ready (syncup value incorrect)."
+    "" "" "Error 5: Slave is in Download Mode. You must POWER OFF and re-update."
+    "Error 6: Slave aborted the operation." "Error 7: Slave reset after download failed.")
+report() { # the numbers of the report's error lines; none gives "No errors were found."
+    local lines=("No errors were found.")
+    [ $# = 0 ] || { lines=(); for n in "$@"; do lines+=("${errors[$n]}"); done; }
     echo "slave-report-height $((18 * (${#lines[@]} + 6) + 20))"
     printf 'slave-report Errors And Warnings:\\n---------------------\\n'
     printf '%s\\n' "${lines[@]}"

@@ -2,15 +2,38 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "slave/CommonRam.h"
 #include "slave/SlaveErrorLog.h"
 #include "twin/TWin.h"
 
 namespace {
 void* const fixedAddress = reinterpret_cast<void*>(FixedCommonRamAddress);
-}
+
+// The simulated board's driver library beside the test program, where the system looks first,
+// for as long as the object lives.
+struct LibraryBesideTheProgram {
+    LibraryBesideTheProgram() {
+        char program[MAX_PATH];
+        GetModuleFileNameA(nullptr, program, MAX_PATH);
+        path = program;
+        path.replace(path.rfind('\\') + 1, std::string::npos, "ZRSlaveDriver.dll");
+        const std::string built =
+            std::string("Z:") + ZR7_BUILD_DIR + "/slaveboard/ZRSlaveDriver.dll";
+        char found[MAX_PATH];
+        copied = CopyFileA(built.c_str(), path.c_str(), FALSE) &&
+                 SearchPathA(nullptr, "ZRSlaveDriver.dll", nullptr, MAX_PATH, found, nullptr);
+    }
+    ~LibraryBesideTheProgram() { DeleteFileA(path.c_str()); }
+    std::string path;
+    bool copied;
+};
+} // namespace
 
 TEST(CommonRam, SectionViewAtTheFixedAddressIsTakenWithoutTheLibrary) {
+    LibraryBesideTheProgram library;
+    ASSERT_TRUE(library.copied);
     HANDLE section =
         CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 0x10000, nullptr);
     ASSERT_NE(nullptr, section);
@@ -23,7 +46,7 @@ TEST(CommonRam, SectionViewAtTheFixedAddressIsTakenWithoutTheLibrary) {
     LocateCommonRam(window);
     EXPECT_EQ(fixedAddress, const_cast<uint8_t*>(commonRam));
     EXPECT_EQ(SyncupReady, ReadSyncup());
-    EXPECT_EQ(nullptr, GetModuleHandleA("ZRSlaveDriver.dll"));
+    EXPECT_EQ(nullptr, GetModuleHandleA("ZRSlaveDriver.dll")) << "the library is never bound";
     EXPECT_TRUE(slaveErrorLog.HardwarePresent());
     UnmapViewOfFile(view);
     CloseHandle(section);

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ChildProcess.h"
 #include "twin/Bitmap.h"
 
 namespace {
@@ -116,27 +117,21 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 2;
     }
 
-    std::vector<char> writable(commandLine.begin(), commandLine.end());
-    writable.push_back(0);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
     const DWORD start = GetTickCount();
-    if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    HANDLE process = StartChild(commandLine.c_str(), false);
+    if (process == nullptr) {
         std::fprintf(stderr, "Photographer: cannot start %s\n", commandLine.c_str());
         std::fclose(index);
         return 2;
     }
-    CloseHandle(process.hThread);
 
-    Run run = {process.dwProcessId, {}};
+    Run run = {GetProcessId(process), {}};
     unsigned shown = 0;
     unsigned candidate = 0;
     DWORD candidateSeen = 0;
     int candidatePolls = 0;
     int frames = 0;
-    while (WaitForSingleObject(process.hProcess, PollMs) == WAIT_TIMEOUT) {
+    while (WaitForSingleObject(process, PollMs) == WAIT_TIMEOUT) {
         const DWORD now = GetTickCount() - start;
         EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&run));
         DWORD frameTime = 0;
@@ -182,8 +177,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         std::fflush(index);
     }
     DWORD exitCode = 0;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hProcess);
+    GetExitCodeProcess(process, &exitCode);
+    CloseHandle(process);
     std::fprintf(index, "end\t%lu\t%lu\n", exitCode, GetTickCount() - start);
     std::fclose(index);
     return static_cast<int>(exitCode);

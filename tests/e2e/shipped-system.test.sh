@@ -3,9 +3,8 @@
 # make demo does it: a frame per status line, each with its caption in the title bar; the run
 # takes no less than its fixed pauses and leaves the instrument upgraded and restarted.
 # Other tests' desktops would cover this one on the suite's X screen: it takes a screen of its own.
-if [ -z "${ZR7_SHEET_DISPLAY:-}" ]; then
-    exec env ZR7_SHEET_DISPLAY=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
+source "$ZR7_SOURCE/scripts/lib.sh"
+on_display 1280x1024 bash "$0" "$@"
 source "$ZR7_SOURCE/tests/e2e/lib.sh"
 source "$ZR7_SOURCE/tests/e2e/pieces.sh"
 source "$ZR7_SOURCE/scripts/photographed-run.sh"
@@ -13,11 +12,11 @@ source "$ZR7_SOURCE/scripts/photographed-run.sh"
 # language file): its pauses, and the caption in force at each status line.
 words=(-nocommit)
 road=$(opening; ok; desist; extraction EWF; closing)
-asked=$(awk '$1 == "pause" { sum += $2 } END { print sum + 0 }' <<<"$road")
+asked=$(transcript_sleeps - pause <<<"$road")
 expected=$(awk '$1 == "caption" { sub(/^caption /, ""); caption = $0 } $1 == "status" { print caption }' \
     <<<"$road")
 
-lay --option 1004 3.1
+lay --option 1004 3.1 || exit 1
 cp "$ZR7_SHIPPED/ZR7KMUpgrade.exe" "$d/"
 frames="$work/frames"
 photographer="$ZR7_BUILD/tools/Photographer.exe" c="$c" WINEPREFIX="$inst/prefix" \

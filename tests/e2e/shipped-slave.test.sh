@@ -5,9 +5,9 @@
 # The shipped program records nothing; the board's own records show that no emulation ran (it
 # would have sent nothing to the board).
 source "$ZR7_SOURCE/tests/e2e/lib.sh"
-lay
+lay || exit 1
 image headered
-board slaveboard memory data
+board memory data
 run_shipped SLAVE
 at() { awk -v what="$1" '{ line = $0; sub(/^[0-9]+ us /, "", line) } line == what { print $1 }' \
     <(tr -d '\r' <"$c/ZR7KM/board-events.txt"); }
