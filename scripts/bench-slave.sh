@@ -5,14 +5,9 @@
 #   bench-slave.sh BUILD
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-[ $# = 1 ] && [ -f "${1:-}/tools/SlaveBench.exe" ] ||
-    { echo "usage: bench-slave.sh BUILD (the folder of make build, such as build)" >&2; exit 2; }
 source "$top/scripts/lib.sh"
-on_display 800x600 "$0" "$@"
-build=$(realpath "$1")
-wine_environment
+on_instrument_screen bench/slave-wineprefix "$0" "$@"
 prefix="$build/bench/slave-wineprefix"
-"$top/scripts/wine-prefix.sh" "$prefix" 800x600
 work=$(mktemp -d "${TMPDIR:-/tmp}/zr7-slavebench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cp "$build/tools/SlaveBench.exe" "$build/slaveboard/ZRSlaveDriver.dll" "$work/"

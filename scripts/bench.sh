@@ -9,14 +9,9 @@
 #   bench.sh BUILD
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-[ $# = 1 ] && [ -f "${1:-}/bin/ZR7KMUpgrade.exe" ] ||
-    { echo "usage: bench.sh BUILD (the folder of make build, such as build)" >&2; exit 2; }
 source "$top/scripts/lib.sh"
-on_display 800x600 "$0" "$@"
-build=$(realpath "$1")
+on_instrument_screen bench/wineprefix "$0" "$@"
 bench="$build/bench"
-wine_environment
-"$top/scripts/wine-prefix.sh" "$bench/wineprefix" 800x600
 inst="$bench/instrument"
 source "$top/standins/instrument/application.sh"
 

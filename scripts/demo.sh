@@ -8,14 +8,9 @@
 #   demo.sh BUILD
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-[ $# = 1 ] && [ -f "${1:-}/bin/ZR7KMUpgrade.exe" ] ||
-    { echo "usage: demo.sh BUILD (the folder of make build, such as build)" >&2; exit 2; }
 source "$top/scripts/lib.sh"
-on_display 800x600 "$0" "$@"
-build=$(realpath "$1")
+on_instrument_screen demo/wineprefix "$0" "$@"
 demo="$build/demo"
-wine_environment
-"$top/scripts/wine-prefix.sh" "$demo/wineprefix" 800x600
 photographer="$build/tools/Photographer.exe"
 source "$top/scripts/photographed-run.sh"
 

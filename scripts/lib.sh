@@ -33,3 +33,20 @@ headered_image() {
     head -c 56 /dev/zero
     cat "$1"
 }
+
+# For the scripts that run programs of a build on the instrument's screen (the demo's and the
+# bench's), called as on_instrument_screen PREFIX "$0" "$@": the usage line unless they were given
+# a build, then the script again under a virtual screen of 800x600, Wine's environment and the
+# prefix PREFIX (a folder below the build). Sets build.
+on_instrument_screen() {
+    _prefix=$1 _script=$2
+    shift 2
+    [ $# = 1 ] && [ -f "${1:-}/bin/ZR7KMUpgrade.exe" ] || {
+        echo "usage: $(basename "$_script") BUILD (the folder of make build, such as build)" >&2
+        exit 2
+    }
+    on_display 800x600 "$_script" "$@"
+    build=$(realpath "$1")
+    wine_environment
+    "$(dirname "$_script")/wine-prefix.sh" "$build/$_prefix" 800x600
+}

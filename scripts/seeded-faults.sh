@@ -6,15 +6,22 @@
 #   scripts/seeded-faults.sh [--build DIR] [--table FILE] [NUMBER...]
 # Without numbers every fault runs. The copy and its build lie in DIR (default build/faults);
 # the table also goes to FILE (default DIR/table.md).
+# The whole script is read before it runs: a run takes hours, and the file may change meanwhile.
+{
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out="$top/build/faults"
 table=""
 only=()
+usage() {
+    echo "usage: seeded-faults.sh [--build DIR] [--table FILE] [NUMBER...]" >&2
+    exit 2
+}
 while [ $# -gt 0 ]; do
     case "$1" in
-    --build) out=$(realpath -m "$2"); shift ;;
-    --table) table=$(realpath -m "$2"); shift ;;
+    --build) [ $# -ge 2 ] || usage; out=$(realpath -m "$2"); shift ;;
+    --table) [ $# -ge 2 ] || usage; table=$(realpath -m "$2"); shift ;;
+    *[!0-9]* | "") usage ;;
     *) only+=("$1") ;;
     esac
     shift
@@ -81,3 +88,5 @@ for record in "${records[@]}"; do
 done
 build || true
 echo "Table: $table"
+exit
+}
