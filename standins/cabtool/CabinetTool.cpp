@@ -15,8 +15,11 @@
 struct ToolSettings {
     int shortFile = 0;   // this file of the cabinet (1 for the first) is left short...
     long shortBytes = 0; // ...after this many of its bytes
-    bool crash = false;  // then the tool faults ("then crash") or ends ("then exit")
-    int exitCode = 0;    // the code it ends with, also after a whole extraction
+    // Then the tool faults ("then crash"), hangs as on a drive that stopped answering ("then
+    // wait") or ends ("then exit").
+    bool crash = false;
+    bool hang = false;
+    int exitCode = 0; // the code it ends with, also after a whole extraction
 };
 
 namespace {
@@ -45,9 +48,10 @@ ToolSettings ReadSettings() {
             read.shortFile = std::atoi(value);
         else if (std::strcmp(name, "shortBytes") == 0)
             read.shortBytes = std::atol(value);
-        else if (std::strcmp(name, "then") == 0)
+        else if (std::strcmp(name, "then") == 0) {
             read.crash = std::strcmp(value, "crash") == 0;
-        else if (std::strcmp(name, "exitCode") == 0)
+            read.hang = std::strcmp(value, "wait") == 0;
+        } else if (std::strcmp(name, "exitCode") == 0)
             read.exitCode = std::atoi(value);
     }
     std::fclose(file);
@@ -60,6 +64,8 @@ ToolSettings ReadSettings() {
     static volatile uintptr_t unmapped = 16;
     if (settings.crash)
         *reinterpret_cast<volatile int*>(unmapped) = 0;
+    while (settings.hang)
+        Sleep(INFINITE);
     std::exit(settings.exitCode);
 }
 

@@ -115,8 +115,10 @@ cp "$program" "$folder/ZR7KMUpgrade.exe"
 work="$out/cabwork"
 mkdir -p "$work/sys" "$work/sxs"
 for f in ZR7KMSYS.dll ZR7KMSYS.ini; do echo "system file $f" >"$work/sys/$f"; done
+# The archive brings the new commit batch too, which the MASTER installation leaves waiting.
+cp "$c/ZR7KM/COMMIT.BAT" "$work/sys/COMMIT.BAT"
 echo "side by side" >"$work/sxs/ZR7SxS.manifest"
-[ "$syscab" = 1 ] && (cd "$work/sys" && gcab -c "$folder/ZR7KMSYS1.cab" ZR7KMSYS.dll ZR7KMSYS.ini)
+[ "$syscab" = 1 ] && (cd "$work/sys" && gcab -c "$folder/ZR7KMSYS1.cab" ZR7KMSYS.dll ZR7KMSYS.ini COMMIT.BAT)
 [ "$winsxs" = 1 ] && (cd "$work/sxs" && gcab -c "$folder/WinSxS.cab" ZR7SxS.manifest)
 rm -rf "$work"
 if [ -n "$diskinfoFile" ]; then

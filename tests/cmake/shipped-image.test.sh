@@ -2,7 +2,7 @@
 # The shipped programs must load on Windows XP Embedded: PE32 i386, subsystem version at most
 # 5.01, and imports only from DLLs that XP ships, none of the functions XP lacks.
 source "$ZR7_SOURCE/tests/e2e/lib.sh"
-allowed='^(KERNEL32|USER32|GDI32|msvcrt|ADVAPI32)\.dll$'
+allowed='^(KERNEL32|USER32|GDI32|msvcrt|ADVAPI32|Cabinet)\.dll$'
 banned='GetTickCount64|InitOnce|SRWLock|ConditionVariable|SleepConditionVariable|WakeConditionVariable|WakeAllConditionVariable|FlsAlloc|FlsGetValue|FlsSetValue|FlsFree|CreateSymbolicLink|GetFinalPathNameByHandle|InterlockedCompareExchange64|GetLocaleInfoEx|LCMapStringEx|CompareStringEx|CreateEventEx|CreateMutexEx|CreateSemaphoreEx|InitializeCriticalSectionEx|GetCurrentProcessorNumber|K32'
 
 exes=$(ls "$ZR7_SHIPPED"/*.exe 2>/dev/null)

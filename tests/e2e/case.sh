@@ -4,10 +4,11 @@
 # the row's pieces and the restart, then the row's checks; exit code 0.
 source "$ZR7_SOURCE/tests/e2e/lib.sh"
 source "$ZR7_SOURCE/tests/e2e/pieces.sh"
-# A row begins with its name; the lines after it that begin with a blank continue it.
+# A row begins with its name; the lines after it that begin with a blank continue it, a line that
+# begins with a bar with its next column.
 IFS='|' read -r name word setup pieces afterwards < <(awk -v name="$1" '
     /^[a-z0-9-]+ [|]/ { row = $1 == name }
-    row && !/^#/ { sub(/^ +/, ""); line = line $0 } END { print line }' "$ZR7_SOURCE/tests/e2e/cases" |
+    row && !/^#/ { sub(/^ +/, ""); line = line (line == "" ? "" : " ") $0 } END { print line }' "$ZR7_SOURCE/tests/e2e/cases" |
     sed 's/ *| */|/g')
 [ "${name:-}" = "$1" ] || { echo "no case $1"; exit 1; }
 eval "words=($word)"
@@ -33,6 +34,7 @@ build_folders() { # more of them, named after "XPe Build "
 magic() { put_byte "$d/SLAVE.BIN" 0 0xE3 && put_byte "$d/SLAVE.BIN" 1 0xE3; }
 flip() { put_byte "$1" "$2" $(($(od -An -tu1 -j "$2" -N1 "$1") ^ 1)); }
 drive() { [ "$1" = P ] && echo "$p/Tenacor" || echo "$c/ZR7KM"; } # where each installation puts its files
+cut_when() { cutAt="$(drive "$1")/$2" cutBytes=$3; } # P or C, a file, its bytes then
 
 # What the run leaves behind: each check compares what it must be with what it is (want).
 label() { # the build folder's label, or its whole name
@@ -65,6 +67,28 @@ left() { want "$3" "$(stat -c %s "$(drive "$1")/$2")" "bytes of $2 the tool left
 folders() { want "$(printf 'XPe Build %s\n' "$@")" "$(build_folder)" "build folders"; }
 waiting_batch() { want "$1" "$([ -f "$c/ZR7KM/COMMIT.BAT" ] && echo kept || echo gone)" "the waiting batch"; }
 abort_flag() { want "$1" "$(ram_byte 6)" "the abort flag in the common RAM"; }
+# ZR7Disk verify of the disk with the row's word (or another): its exit status, a line it must
+# print, and nothing changed on the instrument or its disk.
+verify() { # status [line [word]]
+    local failed=$failures line=${2:-} out code written
+    files_written >"$work/files-before.txt"
+    out=$(cd "$c" && WINEPREFIX="$inst/prefix" wine "$ZR7_BUILD/bin/ZR7Disk.exe" verify "${e%\\}" \
+        "${3:-${words[*]:-}}" </dev/null | tr -d '\r'; exit "${PIPESTATUS[0]}")
+    code=$?
+    want "$1" "$code" "verify's exit status"
+    [ -z "$line" ] || check 'grep -qxF "$line" <<<"$out"' "verify does not say \"$line\""
+    written=$(files_written | diff "$work/files-before.txt" - | grep '^[<>]')
+    want "" "$written" "files verify wrote on the instrument (path, size, time)"
+    [ "$failures" = "$failed" ] || printf '%s\n' "$out" | sed 's/^/    /'
+}
+files_written() { find "$inst" -type f ! -name '*.reg' -printf '%p %s %T@\n' | sort; }
+# The run again with the disk's own tool, when the power is back.
+rerun() {
+    cp /usr/lib/i386-linux-gnu/wine/i386-windows/extrac32.exe "$d/extract.exe"
+    rm -f "$d/extract.ini"
+    cutAt=""
+    run_upgrade "${words[@]}"
+}
 restarted() { want "command line: ZR7KM.exe,working directory: c:\ZR7KM" "$(tr -d '\r' <"$c/ZR7KM/ZR7KM.started" | paste -sd,)" "application started"; }
 sxs() { want "$1" "$([ -f "$c/windows/ZR7SxS.manifest" ] && echo yes || echo no)" "WinSxS.cab extracted"; }
 option() { # folder, then kept, emptied (but for its read-only file), hidden (but for its hidden
@@ -137,6 +161,7 @@ run_upgrade "${words[@]}"
 keep='^(slave-progress Block [0-9]+|handshake [0-9]+)$'
 [[ $pieces == *"finalwait "[0-9]* ]] || keep='^(slave-progress (Block|WAITING) [0-9]+|handshake [0-9]+)$'
 app=$([ -f "$c/ZR7KM/ZR7KM.exe" ] && echo closing || echo noapp)
+[ -z "${cutAt:-}" ] || app=true # no restart after the power cut
 if ! diff -u <(opening; eval "$pieces"; $app) <(grep -Ev "$keep" "$transcript"); then
     echo "FAIL: the transcript differs from the expected one (- expected, + recorded)"
     failures=$((failures + 1))

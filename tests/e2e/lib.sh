@@ -65,14 +65,23 @@ put_byte() { printf "$(printf '\\%03o' "$3")" | dd of="$1" bs=1 seek="$2" conv=n
 
 # The test build, or after run_shipped's copy the shipped program, which writes no transcript.
 # A program that has not ended by runLimit seconds (far beyond any run's pauses) ends with 124.
+# With cutAt set, the instrument is switched off, as by a power cut, once that file has cutBytes.
 run_upgrade() {
     rm -f "$transcript" "$c/ZR7KM"/board-*
     local start=$(date +%s%N)
     (cd "$c/ZR7KM" && WINEPREFIX="$inst/prefix" ZR7_TRANSCRIPT="Z:$transcript" \
-        timeout "${runLimit:-120}" wine "${e}ZR7KMUpgrade.exe" "$@" </dev/null)
+        timeout "${runLimit:-120}" wine "${e}ZR7KMUpgrade.exe" "$@" </dev/null) &
+    local run=$!
+    if [ -n "${cutAt:-}" ]; then
+        until [ "$(stat -c %s "$cutAt" 2>/dev/null)" = "$cutBytes" ] || ! kill -0 $run 2>/dev/null; do
+            sleep 0.1
+        done
+        switch_off "$inst/prefix"
+    fi
+    wait $run
     exitCode=$? elapsedMs=$((($(date +%s%N) - start) / 1000000))
     # The application runs on after its restart: the program must not wait for it.
-    [ ! -f "$c/ZR7KM/ZR7KM.exe" ] || check 'application_started "$inst/prefix" &&
+    [ -n "${cutAt:-}" ] || [ ! -f "$c/ZR7KM/ZR7KM.exe" ] || check 'application_started "$inst/prefix" &&
         application_runs "$inst/prefix"' "the program ended, but the application does not run"
 }
 run_shipped() { cp "$ZR7_SHIPPED/ZR7KMUpgrade.exe" "$d/" && runLimit=300 run_upgrade "$@"; }

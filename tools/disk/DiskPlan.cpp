@@ -7,9 +7,9 @@
 
 #include "common/Files.h"
 #include "common/UpgradeDisk.h"
+#include "tools/disk/DiskWord.h"
 #include "tools/disk/ImageTool.h"
 #include "upgrade/BuildFolder.h"
-#include "upgrade/CommandWord.h"
 #include "upgrade/OptionTable.h"
 #include "upgrade/ResultMessage.h"
 #include "upgrade/SystemRoad.h"
@@ -113,11 +113,7 @@ class PlannedSteps : public RoadSteps {
 
     void DiskInfoRead(const char* path, bool opened, int32_t optionCode,
                       float optionValue) override {
-        if (opened)
-            std::printf("DiskInfo.txt: option code %d, value %g\n", static_cast<int>(optionCode),
-                        static_cast<double>(optionValue));
-        else
-            std::printf("DiskInfo.txt: %s cannot be opened: option code 0, value 0\n", path);
+        PrintDiskInfo(path, opened, optionCode, optionValue);
         if (optionCode != 0 && (optionCode < 1000 || optionCode > 1004))
             std::printf("note: option code %d is not one of 1000 to 1004: no preparation, no "
                         "test\n",
@@ -161,49 +157,22 @@ int PlanSlaveRoad(const std::string& folder) {
 }
 
 int PlanWord(const std::string& folder, const char* word) {
-    // The program takes its word from its whole command line, in which the system quotes the
-    // program's path; a word with a blank of its own would still be cut.
-    const std::string commandLine = "\"" + folder + "\\ZR7KMUpgrade.exe\" " + word;
-    const std::string seen = ReadCommandWord(commandLine.c_str());
-    commitFlag = 1;
-    const Road road = ChooseRoad(seen.c_str());
-    std::printf("== command word \"%s\": %s\n", word,
-                road == Road::Slave ? "slave road"
-                : commitFlag == 1   ? "system file road, commit flag 1"
-                                    : "system file road, commit flag 0");
-    if (seen != word)
-        std::printf("warning: the program reads \"%s\" as its command word, not \"%s\"\n",
-                    seen.c_str(), word);
+    Road road;
+    const bool taken = TakeCommandWord(folder, word, road);
     PlannedSteps steps;
     int result =
         road == Road::Slave ? PlanSlaveRoad(folder) : PrintResult(WalkSystemRoad(steps, folder));
-    if (seen != word && result == Success)
+    if (!taken && result == Success)
         result = Failed;
     std::printf("\n");
     return result;
 }
-
-// The folder as the program would name itself from there: full path, no trailing backslash.
-std::string FullFolder(const char* folder) {
-    char full[MAX_PATH];
-    DWORD n = GetFullPathNameA(folder, sizeof full, full, nullptr);
-    if (n == 0 || n >= sizeof full)
-        return folder;
-    std::string path = full;
-    while (path.size() > 1 && path.back() == '\\')
-        path.pop_back();
-    return path;
-}
 } // namespace
 
 int PlanDisk(const char* diskFolder, const char* word) {
-    const std::string folder = FullFolder(diskFolder);
-    DWORD attributes = GetFileAttributesA(folder.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        std::printf("%s is not a folder\n", diskFolder);
+    std::string folder;
+    if (!OpenDiskFolder(diskFolder, folder))
         return 2;
-    }
-    std::printf("upgrade disk %s\n\n", folder.c_str());
     if (word != nullptr)
         return PlanWord(folder, word) == Success ? 0 : 1;
 

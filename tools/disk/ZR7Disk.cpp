@@ -2,18 +2,24 @@
 #include <cstring>
 
 #include "tools/disk/DiskPlan.h"
+#include "tools/disk/DiskVerify.h"
 #include "tools/disk/ImageTool.h"
 
 namespace {
 int Usage() {
-    std::printf("ZR7Disk, the upgrade disk tool\n"
-                "  ZR7Disk wrap RAW.BIN SLAVE.BIN      put the header (magic, CRC-32) on a raw "
-                "131072-byte image\n"
-                "  ZR7Disk check SLAVE.BIN             what the upgrade program makes of an image\n"
-                "  ZR7Disk plan DISKFOLDER [WORD]      what the upgrade program would do with a "
-                "disk\n"
-                "Exit status: 0 the upgrade would go through, 1 the program would report a "
-                "failure, 2 usage error.\n");
+    std::printf(
+        "ZR7Disk, the upgrade disk tool\n"
+        "  ZR7Disk wrap RAW.BIN SLAVE.BIN      put the header (magic, CRC-32) on a raw "
+        "131072-byte image\n"
+        "  ZR7Disk check SLAVE.BIN             what the upgrade program makes of an image\n"
+        "  ZR7Disk plan DISKFOLDER [WORD]      what the upgrade program would do with a "
+        "disk\n"
+        "  ZR7Disk verify DISKFOLDER [WORD]    whether the instrument holds what a complete "
+        "run leaves\n"
+        "Exit status of plan: 0 the upgrade would go through, 1 the program would report "
+        "a failure;\n"
+        "of verify: 0 as a complete run leaves it, 1 something differs; 2 usage error or "
+        "a disk that cannot be read.\n");
     return 2;
 }
 } // namespace
@@ -25,5 +31,7 @@ int main(int argc, char** argv) {
         return CheckImage(argv[2]);
     if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "plan") == 0)
         return PlanDisk(argv[2], argc == 4 ? argv[3] : nullptr);
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "verify") == 0)
+        return VerifyDisk(argv[2], argc == 4 ? argv[3] : nullptr);
     return Usage();
 }
