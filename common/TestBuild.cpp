@@ -19,10 +19,12 @@ bool ReadSeam(const char* name, char (&value)[128]) {
 } // namespace
 
 void Record(const char* kind, const char* text) {
+    // Opened once and flushed with every record: the handshake's loop records a pause every few
+    // milliseconds, which an open and a close each time would stretch.
+    static FILE* file = nullptr;
     const char* path = std::getenv("ZR7_TRANSCRIPT");
-    if (path == nullptr || *path == 0)
-        return;
-    FILE* file = std::fopen(path, "ab");
+    if (file == nullptr && path != nullptr && *path != 0)
+        file = std::fopen(path, "ab");
     if (file == nullptr)
         return;
     std::fprintf(file, "%s ", kind);
@@ -33,7 +35,7 @@ void Record(const char* kind, const char* text) {
             std::fputc(*c, file);
     }
     std::fputc('\n', file);
-    std::fclose(file);
+    std::fflush(file);
 }
 
 void Pause(DWORD milliseconds) {

@@ -19,18 +19,15 @@ seams() { # memory bytes, total and available; MiB free and in all on C:, on E: 
 }
 stale_marker() { echo stale >"$c/ZR7KM/DesistTenacor.txt"; }
 archive() { # text, cut (to 60 %) or empty (its tables list no file)
+    local cab=$d/ZR7KMSYS1.cab
     case $1 in
-    text) echo "not a cabinet" >"$d/ZR7KMSYS1.cab" ;;
-    cut) truncate -s $(($(stat -c %s "$d/ZR7KMSYS1.cab") * 60 / 100)) "$d/ZR7KMSYS1.cab" ;;
-    empty) put_byte "$d/ZR7KMSYS1.cab" 28 0 ;;
-    *) return 1 ;;
+    text) echo "not a cabinet" >"$cab" ;; cut) truncate -s $(($(stat -c %s "$cab") * 6 / 10)) "$cab" ;;
+    empty) put_byte "$cab" 28 0 ;; *) return 1 ;;
     esac
 }
 in_the_way() { mkdir "$(drive "$1")/ZR7KMSYS.ini"; } # a folder where the tool writes a file
 batch_in_the_way() { rm "$c/windows/COMMIT.BAT" && mkdir "$c/windows/COMMIT.BAT"; }
-build_folders() { # more of them, named after "XPe Build "
-    for folder in "$@"; do mkdir "$c/XPe Build $folder" && echo build >"$c/XPe Build $folder/build.txt"; done
-}
+build_folders() { for f in "$@"; do mkdir "$c/XPe Build $f" && echo b >"$c/XPe Build $f/b.txt"; done; }
 magic() { put_byte "$d/SLAVE.BIN" 0 0xE3 && put_byte "$d/SLAVE.BIN" 1 0xE3; }
 flip() { put_byte "$1" "$2" $(($(od -An -tu1 -j "$2" -N1 "$1") ^ 1)); }
 drive() { [ "$1" = P ] && echo "$p/Tenacor" || echo "$c/ZR7KM"; } # where each installation puts its files
@@ -82,12 +79,9 @@ verify() { # status [line [word]]
     [ "$failures" = "$failed" ] || printf '%s\n' "$out" | sed 's/^/    /'
 }
 files_written() { find "$inst" -type f ! -name '*.reg' -printf '%p %s %T@\n' | sort; }
-# The run again with the disk's own tool, when the power is back.
-rerun() {
-    cp /usr/lib/i386-linux-gnu/wine/i386-windows/extrac32.exe "$d/extract.exe"
-    rm -f "$d/extract.ini"
-    cutAt=""
-    run_upgrade "${words[@]}"
+rerun() { # the run again with the disk's own tool, once the power is back
+    cp /usr/lib/i386-linux-gnu/wine/i386-windows/extrac32.exe "$d/extract.exe" && rm -f "$d/extract.ini"
+    cutAt="" run_upgrade "${words[@]}"
 }
 restarted() { want "command line: ZR7KM.exe,working directory: c:\ZR7KM" "$(tr -d '\r' <"$c/ZR7KM/ZR7KM.started" | paste -sd,)" "application started"; }
 sxs() { want "$1" "$([ -f "$c/windows/ZR7SxS.manifest" ] && echo yes || echo no)" "WinSxS.cab extracted"; }
@@ -117,15 +111,12 @@ ports() { # the port writes; two must be 4 then 0 a second later
     [ "$1" = 2 ] && want "4 0 1" "$(awk '{ v = v $6 " " } NR == 1 { t = $1 } END { print v ($1 - t >= 1000000) }' <<<"$writes")" "port 0x305 values, a second apart"
 }
 pristine() { # syncup posted; "retry": the program wrote only the retry order and the blocks
-    local expected="$work/pristine.bin"
+    local expected="$work/pristine.bin" offset
     head -c 1024 /dev/zero | tr '\0' '\132' >"$expected"
-    put_byte "$expected" 2 $(($1 & 255))
-    put_byte "$expected" 3 $(($1 >> 8))
+    put_byte "$expected" 2 $(($1 & 255)) && put_byte "$expected" 3 $(($1 >> 8))
     for offset in 6 272 467; do put_byte "$expected" $offset 0; done
-    if [ "${2:-}" = retry ]; then
-        put_byte "$expected" 467 255
-        tail -c 256 "$image" | dd of="$expected" bs=1 seek=512 conv=notrunc status=none
-    fi
+    [ "${2:-}" != retry ] || { put_byte "$expected" 467 255 &&
+        tail -c 256 "$image" | dd of="$expected" bs=1 seek=512 conv=notrunc status=none; }
     want 0 "$(cmp -s "$expected" "$c/ZR7KM/board-commonram.bin"; echo $?)" "other common RAM bytes written"
 }
 

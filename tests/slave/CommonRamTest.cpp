@@ -14,16 +14,14 @@ void* const fixedAddress = reinterpret_cast<void*>(FixedCommonRamAddress);
 // The simulated board's driver library beside the test program, where the system looks first,
 // for as long as the object lives.
 struct LibraryBesideTheProgram {
-    LibraryBesideTheProgram() {
-        char program[MAX_PATH];
-        GetModuleFileNameA(nullptr, program, MAX_PATH);
-        path = program;
+    LibraryBesideTheProgram() : path(MAX_PATH, 0) {
+        path.resize(GetModuleFileNameA(nullptr, &path[0], MAX_PATH));
         path.replace(path.rfind('\\') + 1, std::string::npos, "ZRSlaveDriver.dll");
-        const std::string built =
-            std::string("Z:") + ZR7_BUILD_DIR + "/slaveboard/ZRSlaveDriver.dll";
         char found[MAX_PATH];
-        copied = CopyFileA(built.c_str(), path.c_str(), FALSE) &&
-                 SearchPathA(nullptr, "ZRSlaveDriver.dll", nullptr, MAX_PATH, found, nullptr);
+        copied =
+            CopyFileA((std::string("Z:") + ZR7_BUILD_DIR + "/slaveboard/ZRSlaveDriver.dll").c_str(),
+                      path.c_str(), FALSE) &&
+            SearchPathA(nullptr, "ZRSlaveDriver.dll", nullptr, MAX_PATH, found, nullptr);
     }
     ~LibraryBesideTheProgram() { DeleteFileA(path.c_str()); }
     std::string path;

@@ -104,42 +104,6 @@ TEST(TWin, OwnedFontsAreDeletedBorrowedFontsNever) {
     DeleteObject(borrowed);
 }
 
-namespace {
-// A box of dark pixels (the glyphs' ink) in the title bar's strip of a window, by columns.
-struct Glyph {
-    RECT box;
-    std::vector<POINT> ink;
-};
-
-std::vector<Glyph> TitleBarGlyphs(HWND hwnd) {
-    TITLEBARINFO bar = {};
-    bar.cbSize = sizeof bar;
-    RECT frame;
-    if (!GetTitleBarInfo(hwnd, &bar) || !GetWindowRect(hwnd, &frame))
-        return {};
-    OffsetRect(&bar.rcTitleBar, -frame.left, -frame.top);
-    // The buttons stand at the right end of the bar.
-    const LONG left = bar.rcTitleBar.right - 3 * GetSystemMetrics(SM_CXSIZE) - 8;
-    std::vector<Glyph> glyphs;
-    LONG lastInkColumn = -10;
-    HDC dc = GetWindowDC(hwnd);
-    for (LONG x = left; x < bar.rcTitleBar.right; ++x)
-        for (LONG y = bar.rcTitleBar.top; y < bar.rcTitleBar.bottom; ++y) {
-            const COLORREF c = GetPixel(dc, x, y);
-            if (GetRValue(c) * 30 + GetGValue(c) * 59 + GetBValue(c) * 11 >= 64 * 100)
-                continue;
-            if (x > lastInkColumn + 3)
-                glyphs.push_back({{x, y, x + 1, y + 1}, {}});
-            lastInkColumn = x;
-            const RECT pixel = {x, y, x + 1, y + 1};
-            UnionRect(&glyphs.back().box, &glyphs.back().box, &pixel);
-            glyphs.back().ink.push_back({x, y});
-        }
-    ReleaseDC(hwnd, dc);
-    return glyphs;
-}
-} // namespace
-
 // The title bar's buttons show the system's own glyphs (Marlett): minimise a bar at the foot of
 // its button, close an X. With a host font in Marlett's place they show the characters 0 and r.
 TEST(TWin, TitleBarButtonsShowTheSystemsGlyphs) {
@@ -147,17 +111,41 @@ TEST(TWin, TitleBarButtonsShowTheSystemsGlyphs) {
     window.SetCaption("B");
     window.SetRect(40, 420, 300, 100);
     messagePump.PumpPending();
-    const std::vector<Glyph> glyphs = TitleBarGlyphs(window.GetHandle());
+    TITLEBARINFO bar = {};
+    bar.cbSize = sizeof bar;
+    RECT frame;
+    ASSERT_TRUE(GetTitleBarInfo(window.GetHandle(), &bar) &&
+                GetWindowRect(window.GetHandle(), &frame));
+    OffsetRect(&bar.rcTitleBar, -frame.left, -frame.top);
+    // The dark ink at the right end of the bar, a glyph where columns of it stand together.
+    std::vector<std::vector<POINT>> glyphs;
+    HDC dc = GetWindowDC(window.GetHandle());
+    for (LONG x = bar.rcTitleBar.right - 3 * GetSystemMetrics(SM_CXSIZE) - 8;
+         x < bar.rcTitleBar.right; ++x)
+        for (LONG y = bar.rcTitleBar.top; y < bar.rcTitleBar.bottom; ++y) {
+            const COLORREF c = GetPixel(dc, x, y);
+            if (GetRValue(c) * 30 + GetGValue(c) * 59 + GetBValue(c) * 11 >= 6400)
+                continue;
+            if (glyphs.empty() || x > glyphs.back().back().x + 3)
+                glyphs.emplace_back();
+            glyphs.back().push_back({x, y});
+        }
+    ReleaseDC(window.GetHandle(), dc);
     ASSERT_GE(glyphs.size(), 2u);
-    const RECT bar = glyphs.front().box, cross = glyphs.back().box;
-    EXPECT_LE(bar.bottom - bar.top, 3) << "minimise is a bar, not a character";
-    EXPECT_GE(bar.right - bar.left, 2 * (bar.bottom - bar.top));
-    EXPECT_GE(cross.bottom - cross.top, 5);
+    RECT minimise = {}, close = {};
+    for (RECT* box : {&minimise, &close})
+        for (const POINT& p : box == &close ? glyphs.back() : glyphs.front()) {
+            const RECT pixel = {p.x, p.y, p.x + 1, p.y + 1};
+            UnionRect(box, box, &pixel);
+        }
+    EXPECT_LE(minimise.bottom - minimise.top, 3) << "minimise is a bar, not a character";
+    EXPECT_GE(minimise.right - minimise.left, 2 * (minimise.bottom - minimise.top));
+    EXPECT_GE(close.bottom - close.top, 5);
     size_t mirrored = 0;
-    for (const POINT& p : glyphs.back().ink)
-        for (const POINT& q : glyphs.back().ink)
-            mirrored += q.y == p.y && q.x == cross.left + cross.right - 1 - p.x;
-    EXPECT_GE(mirrored * 10, glyphs.back().ink.size() * 9) << "close is an X, the same mirrored";
+    for (const POINT& p : glyphs.back())
+        for (const POINT& q : glyphs.back())
+            mirrored += q.y == p.y && q.x == close.left + close.right - 1 - p.x;
+    EXPECT_GE(mirrored * 10, glyphs.back().size() * 9) << "close is an X, the same mirrored";
 }
 
 TEST(WindowProc, PaintsAreValidatedAndAltOpensNoMenu) {

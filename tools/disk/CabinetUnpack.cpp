@@ -80,12 +80,13 @@ bool UnpackCabinet(const std::string& cabinet, const std::string& folder,
     std::string cabinetFolder = slash == std::string::npos ? "" : cabinet.substr(0, slash + 1);
     std::string cabinetName = slash == std::string::npos ? cabinet : cabinet.substr(slash + 1);
     Unpacking unpacking = {folder, &names, ""};
-    const BOOL copied = FDICopy(context, &cabinetName[0], &cabinetFolder[0], 0, Notify, nullptr,
-                                &unpacking);
+    const BOOL copied =
+        FDICopy(context, &cabinetName[0], &cabinetFolder[0], 0, Notify, nullptr, &unpacking);
     FDIDestroy(context);
     if (!unpacking.outside.empty())
         fault = "it names a file outside the folder it is unpacked into: " + unpacking.outside;
     else if (!copied)
-        fault = "the cabinet library cannot unpack it (error " + std::to_string(error.erfOper) + ")";
+        fault =
+            "the cabinet library cannot unpack it (error " + std::to_string(error.erfOper) + ")";
     return copied && unpacking.outside.empty();
 }

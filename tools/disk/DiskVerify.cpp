@@ -175,9 +175,7 @@ class VerifiedSteps : public RoadSteps {
     void RemoveFolderTree(const char* path) override { Put(path, {Item::Removed, "", "", "", 0}); }
     // A complete run passed the tests.
     UpgradeResult TestInstrument(int32_t, double) override { return Success; }
-    void RelabelBuildFolder(double value) override {
-        Put("", {Item::Label, "", "", "", value});
-    }
+    void RelabelBuildFolder(double value) override { Put("", {Item::Label, "", "", "", value}); }
     bool Copy(const char* from, const char* to) override {
         Item copy = {Item::SameAs, "", Shown(from), Shown(from), 0};
         for (const Item& item : items)
@@ -204,8 +202,9 @@ class VerifiedSteps : public RoadSteps {
         if (why != "missing")
             diskFault = Shown(extraction.archive) + ": " + why;
         else
-            diskFault = (FileExists(extraction.tool.c_str()) ? extraction.archive : extraction.tool) +
-                        " is missing";
+            diskFault =
+                (FileExists(extraction.tool.c_str()) ? extraction.archive : extraction.tool) +
+                " is missing";
     }
 
     std::vector<Item> items;
@@ -233,7 +232,8 @@ int VerifySystemRoad(const std::string& folder) {
     std::string unpacked = n == 0 || n >= sizeof temporary ? "." : temporary;
     unpacked += "ZR7Disk-" + Number(GetCurrentProcessId());
     if (!CreateDirectoryA(unpacked.c_str(), nullptr)) {
-        std::printf("verdict: no temporary folder %s to unpack the cabinets in\n", unpacked.c_str());
+        std::printf("verdict: no temporary folder %s to unpack the cabinets in\n",
+                    unpacked.c_str());
         return 2;
     }
     VerifiedSteps steps(unpacked);
