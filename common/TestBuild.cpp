@@ -24,7 +24,7 @@ void Record(const char* kind, const char* text) {
     static FILE* file = nullptr;
     const char* path = std::getenv("ZR7_TRANSCRIPT");
     if (file == nullptr && path != nullptr && *path != 0)
-        file = std::fopen(path, "ab");
+        file = std::fopen(path, "abN"); // N: the children do not inherit it
     if (file == nullptr)
         return;
     std::fprintf(file, "%s ", kind);

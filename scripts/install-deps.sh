@@ -4,6 +4,7 @@
 # wineserver, which Debian's wineserver command prefers, and which serves the 32-bit prefixes
 # without being emulated where i386 code is.
 set -e
+[ $# = 0 ] || { echo "usage: install-deps.sh" >&2; exit 2; }
 packages="cmake make binutils g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix binutils-mingw-w64-i686
  googletest wine wine32:i386 wine64 fonts-wine xvfb xauth gcab cabextract imagemagick x11-apps clang-format attr time
  procps"

@@ -36,7 +36,9 @@ done
 # The stamp names the settings and this script: a prefix made otherwise is made anew.
 stamp="$size $(md5sum <"$0" | cut -c1-32)"
 [ "$(cat "$prefix/.zr7-prefix" 2>/dev/null)" = "$stamp" ] && exit 0
-export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+. "$(dirname "$0")/lib.sh"
+wine_environment
+export WINEPREFIX="$prefix"
 [ ! -d "$prefix" ] || { wineserver -k 2>/dev/null || true; rm -rf "$prefix"; }
 mkdir -p "$prefix"
 wineboot -i >/dev/null 2>&1 || true

@@ -78,7 +78,7 @@ verify() { # status [line [word]]
     want "" "$written" "files verify wrote on the instrument (path, size, time)"
     [ "$failures" = "$failed" ] || printf '%s\n' "$out" | sed 's/^/    /'
 }
-files_written() { find "$inst" -type f ! -name '*.reg' -printf '%p %s %T@\n' | sort; }
+files_written() { find "$c" "$p" "$inst/disk" -type f -printf '%p %s %T@\n' | sort; } # the drives
 rerun() { # the run again with the disk's own tool, once the power is back
     cp /usr/lib/i386-linux-gnu/wine/i386-windows/extrac32.exe "$d/extract.exe" && rm -f "$d/extract.ini"
     cutAt="" run_upgrade "${words[@]}"

@@ -3,24 +3,24 @@
 # to the board), check gives the line the program would log, and a usage error ends with 2.
 source "$ZR7_SOURCE/tests/e2e/lib.sh"
 cd "$work" || exit 1
-tool() {
+zr7disk() {
     "$ZR7_WINE_RUN" "$ZR7_BUILD/bin/ZR7Disk.exe" "$@" </dev/null | tr -d '\r'
     return "${PIPESTATUS[0]}"
 }
 for size in 131071 131073 131136; do
     head -c $size /dev/zero >raw.bin
     echo old >SLAVE.BIN
-    tool wrap raw.bin SLAVE.BIN >/dev/null
+    zr7disk wrap raw.bin SLAVE.BIN >/dev/null
     code=$?
     check '[ $code = 1 ] && [ "$(cat SLAVE.BIN)" = old ]' "wrap of $size bytes: exit $code, output replaced"
 done
 head -c 131072 /dev/zero >raw.bin
-tool wrap raw.bin SLAVE.BIN >/dev/null
+zr7disk wrap raw.bin SLAVE.BIN >/dev/null
 check '[ "$(stat -c %s SLAVE.BIN)" = 131136 ] && [ ! -e SLAVE.BIN.tmp ]' "wrap did not write a whole image"
-out=$(tool check none.bin)
+out=$(zr7disk check none.bin)
 check 'grep -qxF "refused: the upgrade program would log \"1. Could not open the image file.\"" <<<"$out"' "check: $out"
 for usage in "" "wrap one" "check" "plan" "verify x" "check a b"; do
-    tool $usage >/dev/null
+    zr7disk $usage >/dev/null
     code=$?
     check '[ $code = 2 ]' "usage \"$usage\" ended with $code"
 done

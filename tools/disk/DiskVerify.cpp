@@ -48,17 +48,20 @@ std::string Key(const std::string& path) {
 std::string Number(unsigned long long n) { return std::to_string(n); }
 
 // Where a file differs from its source: missing, its size, or the offset of the first other byte.
+// A copy whose source is not there leaves its target as it was, whatever that is.
 std::string CompareFiles(const std::string& path, const Item& item) {
     FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr)
         return "missing";
     FILE* source = std::fopen(item.source.c_str(), "rb");
+    if (source == nullptr) {
+        std::fclose(file);
+        return "";
+    }
     std::string difference;
-    unsigned long long offset = 0;
-    char a[65536], b[65536];
-    for (;;) {
-        const size_t n = std::fread(a, 1, sizeof a, file);
-        const size_t m = source ? std::fread(b, 1, sizeof b, source) : 0;
+    static char a[65536], b[65536];
+    for (unsigned long long offset = 0;;) {
+        const size_t n = std::fread(a, 1, sizeof a, file), m = std::fread(b, 1, sizeof b, source);
         for (size_t i = 0; i < n && i < m && difference.empty(); ++i)
             if (a[i] != b[i])
                 difference = "other bytes at offset " + Number(offset + i);
@@ -66,13 +69,12 @@ std::string CompareFiles(const std::string& path, const Item& item) {
             break;
         offset += n;
     }
-    if (difference.empty() && (std::fseek(file, 0, SEEK_END) == 0) && source &&
+    if (difference.empty() && std::fseek(file, 0, SEEK_END) == 0 &&
         std::fseek(source, 0, SEEK_END) == 0 && std::ftell(file) != std::ftell(source))
         difference = "other size, " + Number(std::ftell(file)) + " bytes where " + item.from +
                      " holds " + Number(std::ftell(source));
     std::fclose(file);
-    if (source != nullptr)
-        std::fclose(source);
+    std::fclose(source);
     return difference;
 }
 
