@@ -3,8 +3,9 @@
 # rebuilds both trees, runs the tests that could catch it and prints a table of the faults with
 # the tests that failed, or "missed". A fault whose text is not found exactly once, or whose code
 # does not build, is reported as such: the list has gone stale.
-#   scripts/seeded-faults.sh [--build DIR] [--table FILE] [NUMBER...]
-# Without numbers every fault runs. The copy and its build lie in DIR (default build/faults);
+#   scripts/seeded-faults.sh [--build DIR] [--table FILE] [--first] [NUMBER...]
+# Without numbers every fault runs. With --first the tests of a fault stop at the first that fails,
+# which names one test that catches it in a fraction of the time. The copy and its build lie in DIR (default build/faults);
 # the table also goes to FILE (default DIR/table.md).
 # The whole script is read before it runs: a run takes hours, and the file may change meanwhile.
 {
@@ -13,14 +14,16 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 out="$top/build/faults"
 table=""
 only=()
+first=()
 usage() {
-    echo "usage: seeded-faults.sh [--build DIR] [--table FILE] [NUMBER...]" >&2
+    echo "usage: seeded-faults.sh [--build DIR] [--table FILE] [--first] [NUMBER...]" >&2
     exit 2
 }
 while [ $# -gt 0 ]; do
     case "$1" in
     --build) [ $# -ge 2 ] || usage; out=$(realpath -m "$2"); shift ;;
     --table) [ $# -ge 2 ] || usage; table=$(realpath -m "$2"); shift ;;
+    --first) first=(--stop-on-failure) ;;
     *[!0-9]* | "") usage ;;
     *) only+=("$1") ;;
     esac
@@ -72,7 +75,7 @@ for record in "${records[@]}"; do
         verdict="STALE: does not build"
     else
         log="$out/fault-$number.log"
-        ("$src/scripts/run-tests.sh" "$out/build/test" -R "$tests" --timeout 300) \
+        ("$src/scripts/run-tests.sh" "$out/build/test" -R "$tests" --timeout 300 "${first[@]}") \
             >"$log" 2>&1 || true
         caught=$(sed -n 's/^[[:space:]]*[0-9]* - \([^ ]*\) (.*)$/\1/p' "$log" | paste -sd' ' | sed 's/ /, /g')
         if [ -n "$caught" ]; then
