@@ -5,7 +5,7 @@
 
 #include "common/TestBuild.h"
 
-HANDLE StartChild(const char* commandLine, bool inheritHandles) {
+Handle StartChild(const char* commandLine, bool inheritHandles) {
     RecordChild(commandLine);
     // CreateProcessA may write into the command line, so it gets a copy of its own.
     std::vector<char> writable(commandLine, commandLine + std::strlen(commandLine) + 1);
@@ -14,12 +14,13 @@ HANDLE StartChild(const char* commandLine, bool inheritHandles) {
     PROCESS_INFORMATION process = {};
     if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, inheritHandles, 0, nullptr,
                         nullptr, &startup, &process))
-        return nullptr;
-    CloseHandle(process.hThread);
-    return process.hProcess;
+        return Handle();
+    Handle thread(process.hThread);
+    return Handle(process.hProcess);
 }
 
-void WaitForChild(HANDLE process) {
-    WaitForSingleObject(process, INFINITE);
-    CloseHandle(process);
+void WaitForChild(const Handle& process) {
+    const DWORD limit = INFINITE;
+    RecordWait(limit);
+    WaitForSingleObject(process.Get(), limit);
 }

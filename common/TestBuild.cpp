@@ -62,6 +62,10 @@ void RecordChild(const char* commandLine) {
     Record("error-mode", text);
 }
 
+void RecordWait(DWORD milliseconds) {
+    Record("wait", milliseconds == INFINITE ? "infinite" : std::to_string(milliseconds).c_str());
+}
+
 void RecordWindowShot(HWND window, const char* name) {
     const char* folder = std::getenv("ZR7_SHOTS");
     RECT client;
@@ -82,6 +86,7 @@ void HandshakePause(DWORD milliseconds) { Sleep(milliseconds); }
 void Record(const char*, const char*) {}
 void RecordStatus(const char*) {}
 void RecordChild(const char*) {}
+void RecordWait(DWORD) {}
 void RecordWindowShot(HWND, const char*) {}
 
 #endif

@@ -28,6 +28,8 @@ void RecordStatus(const char* text);
 // A child's command line, and the error mode it inherits from the program on Windows (Wine
 // passes none on, so no child could tell).
 void RecordChild(const char* commandLine);
+// How long the program waits for a child, in milliseconds or "infinite".
+void RecordWait(DWORD milliseconds);
 void RecordWindowShot(HWND window, const char* name);
 
 void MeasureMemory(MEMORYSTATUS& status);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <new>
 
+#include "common/Handles.h"
 #include "common/TestBuild.h"
 #include "common/UpgradeDisk.h"
 #include "slave/ImageCheck.h"
@@ -25,11 +26,11 @@ unsigned char* LoadSlaveImage(unsigned char* buffer, const int32_t& capacity, co
     const int32_t size = _stat(path, &status) == 0 ? static_cast<int32_t>(status.st_size) : 0;
     if (size > capacity)
         FailImage("The image file is too large to be valid.");
-    FILE* file = std::fopen(path, "rb");
-    if (file == nullptr)
+    StdFile file(path, "rb");
+    if (!file.IsOpen())
         FailImage("Could not open the image file.");
-    const size_t read = std::fread(buffer, 1, static_cast<size_t>(size), file);
-    std::fclose(file);
+    const size_t read = std::fread(buffer, 1, static_cast<size_t>(size), file.Get());
+    file.Close();
     if (read < static_cast<size_t>(size))
         FailImage("Could not read the whole image file.");
     if (size == ImageSize)

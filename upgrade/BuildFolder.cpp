@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/Handles.h"
+
 bool RelabelledName(const char* oldName, double value, char* newName, size_t size) {
     char copy[MAX_PATH];
     int n = std::snprintf(copy, sizeof copy, "%s", oldName);
@@ -19,12 +21,10 @@ bool RelabelledName(const char* oldName, double value, char* newName, size_t siz
 }
 
 bool FindBuildFolder(char (&name)[MAX_PATH]) {
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA("C:\\XPe Build*", &entry);
-    if (search == INVALID_HANDLE_VALUE)
+    FindFile search("C:\\XPe Build*");
+    if (!search.IsOpen())
         return false;
-    FindClose(search);
-    std::memcpy(name, entry.cFileName, sizeof name);
+    std::memcpy(name, search.entry.cFileName, sizeof name);
     return true;
 }
 

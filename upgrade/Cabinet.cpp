@@ -4,6 +4,8 @@
 #include <cstring>
 #include <sys/stat.h>
 
+#include "common/Handles.h"
+
 namespace {
 const uint16_t PreviousCabinet = 0x0001, NextCabinet = 0x0002, ReservePresent = 0x0004;
 const uint32_t FixedHeaderSize = 36, FolderEntrySize = 8, FileEntrySize = 16, BlockHeaderSize = 8;
@@ -156,13 +158,12 @@ bool ReadTables(FILE* file, std::vector<CabinetFile>& files, std::string& fault)
 bool ReadCabinet(const char* path, std::vector<CabinetFile>& files, std::string& fault) {
     files.clear();
     fault.clear();
-    FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) {
+    StdFile file(path, "rb");
+    if (!file.IsOpen()) {
         fault = "cannot be opened";
         return false;
     }
-    const bool whole = ReadTables(file, files, fault);
-    std::fclose(file);
+    const bool whole = ReadTables(file.Get(), files, fault);
     if (!whole)
         files.clear();
     return whole;

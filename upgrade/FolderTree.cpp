@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "common/Handles.h"
+
 namespace {
 class ErrorModeScope {
   public:
@@ -22,13 +24,13 @@ bool RemoveFolderTree(const char* path) {
     DWORD error = GetLastError();
     if (error != ERROR_DIR_NOT_EMPTY && error != ERROR_ACCESS_DENIED)
         return false;
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((std::string(path) + "\\*.*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE)
+    FindFile search((std::string(path) + "\\*.*").c_str());
+    if (!search.IsOpen())
         return false;
     bool failed = false;
+    const WIN32_FIND_DATAA& entry = search.entry;
     // The first entry is the folder's own "." and is passed over unseen.
-    while (FindNextFileA(search, &entry)) {
+    while (search.Next()) {
         if (lstrcmpA(entry.cFileName, "..") == 0)
             continue;
         std::string entryPath = std::string(path) + "\\" + entry.cFileName;
@@ -41,7 +43,6 @@ bool RemoveFolderTree(const char* path) {
             failed = true;
         }
     }
-    FindClose(search);
     if (failed)
         return false;
     return RemoveDirectoryA(path) != 0;

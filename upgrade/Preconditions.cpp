@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "common/Handles.h"
 #include "common/TestBuild.h"
 #include "common/UpgradeDisk.h"
 #include "upgrade/OptionTable.h"
@@ -25,13 +26,12 @@ void ReadLine(FILE* file, float& number) {
 bool ReadDiskInfo(const char* path, int32_t& optionCode, float& optionValue) {
     optionCode = 0;
     optionValue = 0;
-    FILE* file = std::fopen(path, "rt");
-    if (file == nullptr)
+    StdFile file(path, "rt");
+    if (!file.IsOpen())
         return false;
     float code = 0;
-    ReadLine(file, code);
-    ReadLine(file, optionValue);
-    std::fclose(file);
+    ReadLine(file.Get(), code);
+    ReadLine(file.Get(), optionValue);
     // A number beyond the integer range has no integer part to take; it counts as no code.
     if (code > -2147483648.0f && code < 2147483648.0f)
         optionCode = static_cast<int32_t>(code);

@@ -52,8 +52,7 @@ void RestartApplication(TWin& window) {
     ShowCaption(window, "ZR7KM System Upgrade - Restarting...");
     ShowStatus(window, "Restarting....");
     SetCurrentDirectoryA("c:/ZR7KM");
-    if (HANDLE process = StartChild("ZR7KM.exe", false))
-        CloseHandle(process);
+    StartChild("ZR7KM.exe", false); // its handle goes at once
 }
 } // namespace
 

@@ -13,13 +13,11 @@ namespace {
 // Each step done on the instrument, one child process at a time.
 class PerformedSteps : public RoadSteps {
   public:
-    explicit PerformedSteps(TWin& window) : window(window), child(nullptr) {}
+    explicit PerformedSteps(TWin& window) : window(window) {}
 
     void CreateMarker(const char* path) override {
-        HANDLE marker = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_ARCHIVE, nullptr);
-        if (marker != INVALID_HANDLE_VALUE)
-            CloseHandle(marker);
+        Handle marker(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_ARCHIVE, nullptr));
     }
     void Pause(DWORD milliseconds) override { ::Pause(milliseconds); }
     void ShowCaption(const char* caption) override { ::ShowCaption(window, caption); }
@@ -29,7 +27,7 @@ class PerformedSteps : public RoadSteps {
     }
     bool StartChild(const char* commandLine) override {
         child = ::StartChild(commandLine);
-        return child != nullptr;
+        return child.IsOpen();
     }
     void WaitForChild() override { ::WaitForChild(child); }
     bool CheckExtracted(const Extraction& extraction) override {
@@ -46,7 +44,7 @@ class PerformedSteps : public RoadSteps {
 
   private:
     TWin& window;
-    HANDLE child;
+    Handle child;
 };
 } // namespace
 

@@ -17,19 +17,26 @@ ok() { status "Files are OK.  Looking for an upgrade disk..."; }
 desist() { echo "pause 1000 | Files are OK.  Looking for an upgrade disk..."; }
 # A child's command line, and the error mode it inherits: no critical-error or open-file boxes.
 child() { printf 'child %s\nerror-mode 0x8001\n' "$1"; }
-winsxs() { child "$(on_disk extract.exe) /E /Y /L c:/Windows $(on_disk WinSxS.cab)"; }
+# The road waits for each of its children without a time limit: on the instrument a large archive
+# or the write filter's commit can take minutes.
+waits() { echo "wait infinite"; }
+winsxs() { child "$(on_disk extract.exe) /E /Y /L c:/Windows $(on_disk WinSxS.cab)" && waits; }
 extraction() { # EWF or MASTER
     caption "ZR7KM $1 Installation - Copying Files..."
     status "Copying system update files. Please Wait."
     child "$(on_disk extract.exe) /E /Y /L $([ "$1" = EWF ] && echo P:/Tenacor || echo c:/ZR7KM) $(on_disk ZR7KMSYS1.cab)"
     status "Extracting files..."
+    waits
 }
 saving() { # the commit up to the start of its batch
     caption "ZR7KM - Saving Disk Image..."
     status "Saving all changes to drive C:. Please Wait..." 3000
     child C:/Windows/Commit.bat
 }
-commit() { saving && status "Updating Disk C: Image... WAIT!" 30000; }
+commit() {
+    saving && status "Updating Disk C: Image... WAIT!" && waits
+    echo "pause 30000 | Updating Disk C: Image... WAIT!"
+}
 failed() { # result code
     local messages=("" "The upgrade failed. Trying to restart..."
         "Not enough disk space.  The upgrade failed. Trying to restart..."

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/Handles.h"
 #include "slave/CommonRam.h"
 #include "slave/SlaveErrorLog.h"
 #include "twin/TWin.h"
@@ -32,10 +33,10 @@ struct LibraryBesideTheProgram {
 TEST(CommonRam, SectionViewAtTheFixedAddressIsTakenWithoutTheLibrary) {
     LibraryBesideTheProgram library;
     ASSERT_TRUE(library.copied);
-    HANDLE section =
-        CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 0x10000, nullptr);
-    ASSERT_NE(nullptr, section);
-    void* view = MapViewOfFileEx(section, FILE_MAP_ALL_ACCESS, 0, 0, 0x10000, fixedAddress);
+    const Handle section(
+        CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 0x10000, nullptr));
+    ASSERT_TRUE(section.IsOpen());
+    void* view = MapViewOfFileEx(section.Get(), FILE_MAP_ALL_ACCESS, 0, 0, 0x10000, fixedAddress);
     ASSERT_EQ(fixedAddress, view);
     static_cast<unsigned char*>(view)[2] = 0x33;
     static_cast<unsigned char*>(view)[3] = 0xCC;
@@ -47,7 +48,6 @@ TEST(CommonRam, SectionViewAtTheFixedAddressIsTakenWithoutTheLibrary) {
     EXPECT_EQ(nullptr, GetModuleHandleA("ZRSlaveDriver.dll")) << "the library is never bound";
     EXPECT_TRUE(slaveErrorLog.HardwarePresent());
     UnmapViewOfFile(view);
-    CloseHandle(section);
 }
 
 TEST(CommonRam, PrivateMemoryAtTheFixedAddressIsRefused) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/Files.h"
+#include "common/Handles.h"
 #include "common/UpgradeDisk.h"
 #include "tools/disk/CabinetUnpack.h"
 #include "tools/disk/DiskWord.h"
@@ -50,41 +51,39 @@ std::string Number(unsigned long long n) { return std::to_string(n); }
 // Where a file differs from its source: missing, its size, or the offset of the first other byte.
 // A copy whose source is not there leaves its target as it was, whatever that is.
 std::string CompareFiles(const std::string& path, const Item& item) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
+    StdFile file(path.c_str(), "rb");
+    if (!file.IsOpen())
         return "missing";
-    FILE* source = std::fopen(item.source.c_str(), "rb");
-    if (source == nullptr) {
-        std::fclose(file);
+    StdFile source(item.source.c_str(), "rb");
+    if (!source.IsOpen())
         return "";
-    }
-    std::string difference;
     static char a[65536], b[65536];
     for (unsigned long long offset = 0;;) {
-        const size_t n = std::fread(a, 1, sizeof a, file), m = std::fread(b, 1, sizeof b, source);
-        for (size_t i = 0; i < n && i < m && difference.empty(); ++i)
+        const size_t n = std::fread(a, 1, sizeof a, file.Get()),
+                     m = std::fread(b, 1, sizeof b, source.Get());
+        for (size_t i = 0; i < n && i < m; ++i)
             if (a[i] != b[i])
-                difference = "other bytes at offset " + Number(offset + i);
-        if (!difference.empty() || n != m || n == 0)
+                return "other bytes at offset " + Number(offset + i);
+        if (n != m || n == 0)
             break;
         offset += n;
     }
-    if (difference.empty() && std::fseek(file, 0, SEEK_END) == 0 &&
-        std::fseek(source, 0, SEEK_END) == 0 && std::ftell(file) != std::ftell(source))
-        difference = "other size, " + Number(std::ftell(file)) + " bytes where " + item.from +
-                     " holds " + Number(std::ftell(source));
-    std::fclose(file);
-    std::fclose(source);
-    return difference;
+    if (std::fseek(file.Get(), 0, SEEK_END) != 0 || std::fseek(source.Get(), 0, SEEK_END) != 0)
+        return "";
+    const long size = std::ftell(file.Get()), sourceSize = std::ftell(source.Get());
+    if (size == sourceSize)
+        return "";
+    return "other size, " + Number(size) + " bytes where " + item.from + " holds " +
+           Number(sourceSize);
 }
 
 // The files in a folder, below it too, that the removal of the folder deletes: all but hidden,
 // system and read-only ones.
 void Deletable(const std::string& folder, unsigned& count, std::string& first) {
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE)
+    FindFile search((folder + "\\*").c_str());
+    if (!search.IsOpen())
         return;
+    const WIN32_FIND_DATAA& entry = search.entry;
     do {
         const std::string name = entry.cFileName, path = folder + "\\" + name;
         if (name == "." || name == "..")
@@ -95,8 +94,7 @@ void Deletable(const std::string& folder, unsigned& count, std::string& first) {
                    (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY)) &&
                  count++ == 0)
             first = path;
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
+    } while (search.Next());
 }
 
 // What differs from a complete run's work; empty when nothing does.

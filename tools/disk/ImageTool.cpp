@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "common/Handles.h"
 #include "slave/ImageCheck.h"
 #include "slave/SlaveErrorLog.h"
 #include "slave/SlaveImage.h"
@@ -41,11 +42,10 @@ std::string Describe(const std::vector<unsigned char>& buffer, long size) {
 }
 
 bool WriteWhole(const char* path, const std::vector<unsigned char>& data) {
-    FILE* file = std::fopen(path, "wb");
-    if (file == nullptr)
-        return false;
-    const bool written = std::fwrite(data.data(), 1, data.size(), file) == data.size();
-    return std::fclose(file) == 0 && written;
+    StdFile file(path, "wb");
+    const bool written =
+        file.IsOpen() && std::fwrite(data.data(), 1, data.size(), file.Get()) == data.size();
+    return file.Close() && written;
 }
 } // namespace
 
@@ -70,10 +70,8 @@ ImageVerdict JudgeImage(const char* path) {
         verdict.description = std::to_string(status.st_size) + " bytes: too large to be read";
     } else {
         std::vector<unsigned char> data(ImageBufferSize);
-        FILE* file = std::fopen(path, "rb");
-        const size_t read = file ? std::fread(data.data(), 1, data.size(), file) : 0;
-        if (file != nullptr)
-            std::fclose(file);
+        StdFile file(path, "rb");
+        const size_t read = file.IsOpen() ? std::fread(data.data(), 1, data.size(), file.Get()) : 0;
         verdict.description = read == static_cast<size_t>(status.st_size)
                                   ? Describe(data, status.st_size)
                                   : std::to_string(status.st_size) + " bytes: cannot be read";
@@ -104,12 +102,9 @@ int WrapImage(const char* rawPath, const char* outputPath) {
         return 1;
     }
     std::vector<unsigned char> file(HeaderedImageSize, 0);
-    FILE* raw = std::fopen(rawPath, "rb");
-    const bool read = raw != nullptr && std::fread(file.data() + ImageHeaderSize, 1, ImageSize,
-                                                   raw) == static_cast<size_t>(ImageSize);
-    if (raw != nullptr)
-        std::fclose(raw);
-    if (!read) {
+    StdFile raw(rawPath, "rb");
+    if (!raw.IsOpen() || std::fread(file.data() + ImageHeaderSize, 1, ImageSize, raw.Get()) !=
+                             static_cast<size_t>(ImageSize)) {
         std::printf("%s cannot be read; nothing written\n", rawPath);
         return 1;
     }

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "common/ChildProcess.h"
+#include "common/Handles.h"
 #include "twin/Bitmap.h"
 
 namespace {
@@ -111,17 +112,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::string commandLine = std::string("\"") + __argv[2] + "\"";
     for (int i = 3; i < __argc; ++i)
         commandLine += std::string(" ") + __argv[i];
-    FILE* index = std::fopen((folder + "\\frames.txt").c_str(), "wb");
+    StdFile indexFile((folder + "\\frames.txt").c_str(), "wb");
+    FILE* index = indexFile.Get();
     if (index == nullptr) {
         std::fprintf(stderr, "Photographer: cannot write to %s\n", folder.c_str());
         return 2;
     }
 
     const DWORD start = GetTickCount();
-    HANDLE process = StartChild(commandLine.c_str(), false);
-    if (process == nullptr) {
+    const Handle child = StartChild(commandLine.c_str(), false);
+    const HANDLE process = child.Get();
+    if (!child.IsOpen()) {
         std::fprintf(stderr, "Photographer: cannot start %s\n", commandLine.c_str());
-        std::fclose(index);
         return 2;
     }
 
@@ -178,8 +180,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
     DWORD exitCode = 0;
     GetExitCodeProcess(process, &exitCode);
-    CloseHandle(process);
     std::fprintf(index, "end\t%lu\t%lu\n", exitCode, GetTickCount() - start);
-    std::fclose(index);
     return static_cast<int>(exitCode);
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "common/Handles.h"
 #include "slave/CommonRam.h"
 #include "slave/SlaveDownload.h"
 #include "twin/TWin.h"
@@ -25,7 +26,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     while (length > 0 && path[length - 1] != '\\')
         --length;
     lstrcpyA(path + length, "SlaveBench.txt");
-    FILE* out = std::fopen(path, "w");
+    StdFile report(path, "w");
+    FILE* out = report.Get();
     if (out == nullptr)
         return 1;
 
@@ -37,7 +39,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     if (!FindCommonRam()) {
         std::fprintf(out, "no simulated board found beside the bench\n");
-        std::fclose(out);
         return 1;
     }
     TWin window;
@@ -57,6 +58,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::fprintf(out, "transfer of 512 blocks: %.1f ms\n", transferMs);
     std::fprintf(out, "floor, 512 blocks x 2 x Sleep(1): %.1f ms\n", floorMs);
     std::fprintf(out, "ratio transfer / floor: %.3f\n", transferMs / floorMs);
-    std::fclose(out);
     return 0;
 }
