@@ -3,8 +3,6 @@
 #include <cstring>
 
 #include "twin/Instance.h"
-#include "twin/TWinInspector.h"
-#include "twin/WindowProc.h"
 
 TWin::TWin()
     : className("Basic TWin"), windowProc(nullptr), x(0), y(0), width(400), height(250),
@@ -17,7 +15,7 @@ TWin::TWin()
 
 TWin::~TWin() {
     // An open inspector points back at this object and its window is owned by ours: it goes first.
-    delete inspector;
+    CloseInspector();
     if (ownedFont)
         DeleteObject(ownedFont);
     if (OwnsWindow()) {
@@ -251,20 +249,6 @@ void TWin::SetCaption(const char* newCaption) {
 }
 
 const char* TWin::GetWindowName() { return GetCaption(); }
-
-bool TWin::RegisterWindowClass() {
-    if (windowProc == nullptr)
-        windowProc = TWinWindowProc;
-    WNDCLASSA windowClass = {};
-    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_SAVEBITS | CS_BYTEALIGNCLIENT | CS_GLOBALCLASS;
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = icon;
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(0x7F00)); // IDC_ARROW
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(1);
-    windowClass.lpszClassName = className.Narrow();
-    return RegisterClassA(&windowClass) != 0;
-}
 
 HFONT TWin::GetFontHandle() { return ownedFont; }
 const char* TWin::GetNarrowText() { return GetText(); }

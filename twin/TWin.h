@@ -124,6 +124,8 @@ class TWin {
     void RestoreDrawing(HDC hdc, HFONT font, HFONT previousFont, COLORREF previousColour);
     // Refills and redraws an attached inspector after the window moved or changed size.
     void RefreshInspector();
+    // Deletes an open inspector, which also destroys its window unless Escape already did.
+    void CloseInspector();
 
     WideText className;
     WNDPROC windowProc;

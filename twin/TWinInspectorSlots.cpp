@@ -4,10 +4,13 @@
 #include "twin/TWin.h"
 #include "twin/TWinInspector.h"
 
-void TWin::OpenInspector(int32_t newX, int32_t newY) {
-    // Deleting the inspector also destroys its window, unless Escape already did.
+void TWin::CloseInspector() {
     delete inspector;
     inspector = nullptr;
+}
+
+void TWin::OpenInspector(int32_t newX, int32_t newY) {
+    CloseInspector();
     TWinInspector* opened = new (std::nothrow) TWinInspector(this);
     if (opened == nullptr)
         return;

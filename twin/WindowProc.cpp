@@ -129,3 +129,18 @@ LRESULT CALLBACK TWinChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
+
+// The class is registered beside the procedure it registers.
+bool TWin::RegisterWindowClass() {
+    if (windowProc == nullptr)
+        windowProc = TWinWindowProc;
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_SAVEBITS | CS_BYTEALIGNCLIENT | CS_GLOBALCLASS;
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = icon;
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(0x7F00)); // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(1);
+    windowClass.lpszClassName = className.Narrow();
+    return RegisterClassA(&windowClass) != 0;
+}

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "common/Handles.h"
+#include "upgrade/RoadPaths.h"
 
 bool RelabelledName(const char* oldName, double value, char* newName, size_t size) {
     char copy[MAX_PATH];
@@ -21,7 +22,7 @@ bool RelabelledName(const char* oldName, double value, char* newName, size_t siz
 }
 
 bool FindBuildFolder(char (&name)[MAX_PATH]) {
-    FindFile search("C:\\XPe Build*");
+    FindFile search(BuildFolderPattern);
     if (!search.IsOpen())
         return false;
     std::memcpy(name, search.entry.cFileName, sizeof name);

@@ -3,30 +3,13 @@
 #include "common/Files.h"
 #include "upgrade/BuildFolder.h"
 #include "upgrade/CommandWord.h"
-#include "upgrade/SystemRoad.h"
-
-namespace {
-const char* const commitBatch = "C:/Windows/Commit.bat";
-const char* const newCommitBatch = "C:\\ZR7KM\\COMMIT.BAT";
-
-const char* const toolFiles[][2] = {
-    {"C:\\ZR7KM\\Tenacor.exe", "P:\\Tenacor\\Tenacor.exe"},
-    {"C:\\ZR7KM\\TenacorConfig.ini", "P:\\Tenacor\\TenacorConfig.ini"},
-    {"C:\\ZR7KM\\TenacorentFileList.txt", "P:\\Tenacor\\TenacorentFileList.txt"},
-};
-const char* const protectedFiles[] = {
-    "P:\\Tenacor\\ProtectedFiles\\Tenacor.exe",
-    "P:\\Tenacor\\ProtectedFiles\\TenacorConfig.ini",
-    "P:\\Tenacor\\ProtectedFiles\\TenacorentFileList.txt",
-    "P:\\Tenacor\\ProtectedFiles\\zr7clist.ini.pbf",
-    "P:\\Tenacor\\ProtectedFiles\\ZR7KMolist.ini.pbf",
-};
-} // namespace
+#include "upgrade/RoadPaths.h"
+#include "upgrade/RoadSteps.h"
 
 void WriteDesistMarker(RoadSteps& steps) {
-    if (!FileExists(commitBatch))
+    if (!FileExists(CommitBatch))
         return;
-    steps.CreateMarker("C:/ZR7KM/DesistTenacor.txt");
+    steps.CreateMarker(DesistMarker);
     steps.Pause(1000);
 }
 
@@ -35,24 +18,24 @@ void CommitDriveC(RoadSteps& steps) {
         steps.NoCommit(NoCommitReason::CommandWord);
         return;
     }
-    if (!FileExists(commitBatch)) {
+    if (!FileExists(CommitBatch)) {
         steps.NoCommit(NoCommitReason::NoCommitBatch);
-        steps.Delete(newCommitBatch);
+        steps.Delete(NewCommitBatch);
         return;
     }
     // The waiting batch is deleted only once it has been installed, so a failed copy loses it not.
-    if (steps.Copy(newCommitBatch, "C:\\WINDOWS\\COMMIT.BAT"))
-        steps.Delete(newCommitBatch);
+    if (steps.Copy(NewCommitBatch, InstalledCommitBatch))
+        steps.Delete(NewCommitBatch);
     steps.RelabelBuildFolder(CommitLabelValue);
-    for (const auto& file : toolFiles)
-        steps.Copy(file[0], file[1]);
-    for (const char* path : protectedFiles)
+    for (const auto& copy : RetentionToolCopies)
+        steps.Copy(copy[0], copy[1]);
+    for (const char* path : ProtectedFiles)
         steps.Delete(path);
 
     steps.ShowCaption("ZR7KM - Saving Disk Image...");
     steps.ShowStatus("Saving all changes to drive C:. Please Wait...");
     steps.Pause(3000);
-    if (!steps.StartChild(commitBatch))
+    if (!steps.StartChild(CommitBatch))
         return;
     steps.ShowStatus("Updating Disk C: Image... WAIT!");
     steps.WaitForChild();

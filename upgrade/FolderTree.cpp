@@ -7,6 +7,8 @@
 #include "common/Handles.h"
 
 namespace {
+const DWORD NotTried = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
 class ErrorModeScope {
   public:
     ErrorModeScope() : previous(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
@@ -37,7 +39,7 @@ bool RemoveFolderTree(const char* path) {
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             if (!RemoveDirectoryA(entryPath.c_str()) && !RemoveFolderTree(entryPath.c_str()))
                 failed = true;
-        } else if (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) {
+        } else if (entry.dwFileAttributes & NotTried) {
             failed = true;
         } else if (!DeleteFileA(entryPath.c_str())) {
             failed = true;
@@ -46,4 +48,8 @@ bool RemoveFolderTree(const char* path) {
     if (failed)
         return false;
     return RemoveDirectoryA(path) != 0;
+}
+
+bool RemovalLeaves(DWORD attributes) {
+    return (attributes & (NotTried | FILE_ATTRIBUTE_READONLY)) != 0;
 }

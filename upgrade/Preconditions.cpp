@@ -5,10 +5,11 @@
 #include <cstdio>
 
 #include "common/Handles.h"
-#include "common/TestBuild.h"
 #include "common/UpgradeDisk.h"
+#include "upgrade/Extraction.h"
 #include "upgrade/OptionTable.h"
-#include "upgrade/SystemRoad.h"
+#include "upgrade/RoadPaths.h"
+#include "upgrade/RoadSteps.h"
 
 namespace {
 // One "label number" line. The label has room for 11 characters: a longer one keeps its first
@@ -49,8 +50,7 @@ UpgradeResult CheckUpgradePreconditions(RoadSteps& steps, const std::string& dis
     const OptionSteps option = StepsForOption(optionCode);
     if (option.extractWinSxS) {
         // Without the tool or the archive the preparation is skipped without a word.
-        const Extraction winSxS =
-            ExtractionOf(diskFolder, WinSxSArchive, WinSxSDestination, "c:/Windows", nullptr);
+        const Extraction winSxS = ExtractionOf(diskFolder, WinSxSArchive, WindowsFolder, nullptr);
         if (!winSxS.onDisk)
             steps.NotExtracted(winSxS, "missing");
         else if (steps.StartExtraction(winSxS))
@@ -59,20 +59,4 @@ UpgradeResult CheckUpgradePreconditions(RoadSteps& steps, const std::string& dis
     if (option.optionFolder != nullptr)
         steps.RemoveFolderTree(option.optionFolder);
     return steps.TestInstrument(optionCode, optionValue);
-}
-
-void QueryDiskMegabytes(const char* rootPath, uint32_t& freeMegabytes, uint32_t& totalMegabytes) {
-    UINT type = GetDriveTypeA(rootPath);
-    if (type != DRIVE_REMOVABLE && type != DRIVE_FIXED && type != DRIVE_RAMDISK)
-        return;
-    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
-    if (!MeasureDiskClusters(rootPath, sectorsPerCluster, bytesPerSector, freeClusters,
-                             totalClusters)) {
-        freeMegabytes = 0;
-        totalMegabytes = 0;
-        return;
-    }
-    uint64_t clusterBytes = uint64_t(sectorsPerCluster) * bytesPerSector;
-    freeMegabytes = static_cast<uint32_t>(freeClusters * clusterBytes / 1048576);
-    totalMegabytes = static_cast<uint32_t>(totalClusters * clusterBytes / 1048576);
 }

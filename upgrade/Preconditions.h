@@ -16,7 +16,3 @@ class RoadSteps;
 // Failed.
 UpgradeResult CheckUpgradePreconditions(RoadSteps& steps, const std::string& diskFolder,
                                         int32_t& optionCode, double& optionValue);
-
-// Free and total MiB of a removable, fixed or RAM drive; other drives leave both as the caller
-// set them, a failed query sets both to 0.
-void QueryDiskMegabytes(const char* rootPath, uint32_t& freeMegabytes, uint32_t& totalMegabytes);

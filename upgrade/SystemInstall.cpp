@@ -5,7 +5,9 @@
 #include "common/UpgradeDisk.h"
 #include "upgrade/BuildFolder.h"
 #include "upgrade/FolderTree.h"
+#include "upgrade/Measure.h"
 #include "upgrade/OptionTable.h"
+#include "upgrade/RoadSteps.h"
 #include "upgrade/Status.h"
 #include "upgrade/SystemRoad.h"
 

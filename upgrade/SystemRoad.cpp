@@ -1,26 +1,12 @@
 #include "upgrade/SystemRoad.h"
 
 #include "common/UpgradeDisk.h"
-#include "text/TextBuffer.h"
+#include "upgrade/Cabinet.h"
 #include "upgrade/Commit.h"
-#include "upgrade/ExtractCommand.h"
+#include "upgrade/Extraction.h"
 #include "upgrade/OptionTable.h"
 #include "upgrade/Preconditions.h"
-
-Extraction ExtractionOf(const std::string& diskFolder, const char* archiveFile,
-                        const char* destinationOption, const char* folder,
-                        const char* installation) {
-    TextBuffer commandLine;
-    const bool onDisk =
-        BuildExtractCommand(commandLine, diskFolder.c_str(), archiveFile, destinationOption);
-    return {commandLine.CStr(),
-            diskFolder + ExtractTool,
-            diskFolder + archiveFile,
-            folder,
-            onDisk,
-            installation,
-            {}};
-}
+#include "upgrade/RoadSteps.h"
 
 UpgradeResult WalkSystemRoad(RoadSteps& steps, const std::string& diskFolder) {
     WriteDesistMarker(steps);
@@ -32,8 +18,8 @@ UpgradeResult WalkSystemRoad(RoadSteps& steps, const std::string& diskFolder) {
         return result;
 
     const OptionSteps option = StepsForOption(optionCode);
-    Extraction system = ExtractionOf(diskFolder, SystemArchive, option.destinationOption,
-                                     option.destinationFolder, option.ewf ? "EWF" : "MASTER");
+    Extraction system = ExtractionOf(diskFolder, SystemArchive, option.destinationFolder,
+                                     option.ewf ? "EWF" : "MASTER");
     // A damaged or empty archive counts as a missing one: the commit would otherwise keep
     // whatever half of it the tool could unpack, or an unchanged C: as the new version.
     std::string fault;

@@ -1,11 +1,23 @@
 #!/bin/bash
-# The code's folders stand in layers, each including only folders below it, so that the folders
-# include one another without a cycle; the stand-ins include nothing of the program, whose
-# mistakes they would share.
+# The code's folders stand in layers, each including only folders below it, and within a folder
+# the files (a header and its source counted as one) include one another without a circle; the
+# stand-ins include nothing of the program, whose mistakes they would share.
 cd "$ZR7_SOURCE" || exit 1
 layers=(text twin common slave upgrade app tools)
 status=0
 includes() { grep -rhoE '^#include "[a-z]+/' "$1" | sed 's/#include "//; s/\///' | sort -u | grep -vx "$1"; }
+# "includer included" for each include between two files of the folder, each named without its
+# ending; tsort reports any circle.
+within() {
+    local file
+    for file in $(find "$1" -name '*.cpp' -o -name '*.h'); do
+        grep -oE "^#include \"$1/[^\"]+\\.h\"" "$file" | sed -E "s|.*\"$1/(.*)\\.h\"|\\1|" |
+            while read -r included; do
+                local unit=${file#"$1"/}
+                [ "${unit%.*}" = "$included" ] || echo "${unit%.*} $included"
+            done
+    done
+}
 for ((i = 0; i < ${#layers[@]}; i++)); do
     folder=${layers[i]}
     used=$(includes "$folder" | paste -sd' ')
@@ -14,7 +26,11 @@ for ((i = 0; i < ${#layers[@]}; i++)); do
         [[ " ${layers[*]:0:i} " == *" $other "* ]] ||
             { echo "FAIL: $folder includes $other, which does not stand below it"; status=1; }
     done
+    circles=$(within "$folder" | tsort 2>&1 >/dev/null | sed -n 's/^tsort: -: input contains a loop:$/circle:/p; s/^tsort: //p' |
+        paste -sd' ')
+    [ -z "$circles" ] || { echo "FAIL: within $folder, a $circles"; status=1; }
 done
+[ $status = 1 ] || echo "within each folder, no circle of includes"
 used=$(includes standins | paste -sd' ')
 [ -z "$used" ] || { echo "FAIL: the stand-ins include $used"; status=1; }
 exit $status

@@ -10,8 +10,11 @@
 #include "tools/disk/DiskWord.h"
 #include "tools/disk/ImageTool.h"
 #include "upgrade/BuildFolder.h"
+#include "upgrade/Measure.h"
 #include "upgrade/OptionTable.h"
 #include "upgrade/ResultMessage.h"
+#include "upgrade/RoadPaths.h"
+#include "upgrade/RoadSteps.h"
 #include "upgrade/SystemRoad.h"
 
 namespace {
@@ -93,9 +96,9 @@ class PlannedSteps : public RoadSteps {
         const char* when = extracted ? "in the commit" : "before the extraction";
         char newName[MAX_PATH];
         if (buildFolder.empty())
-            std::printf("relabel %s: the first folder matching C:\\XPe Build* gets \"%s\" (none "
-                        "on this machine)\n",
-                        when, Label(value).c_str());
+            std::printf("relabel %s: the first folder matching %s gets \"%s\" (none on this "
+                        "machine)\n",
+                        when, BuildFolderPattern, Label(value).c_str());
         else if (!RelabelledName(buildFolder.c_str(), value, newName, sizeof newName))
             std::printf("relabel %s: C:\\%s\\ stays as it is (no \"With\" in its name)\n", when,
                         buildFolder.c_str());
@@ -133,10 +136,10 @@ class PlannedSteps : public RoadSteps {
     }
     void NoCommit(NoCommitReason reason) override {
         if (reason == NoCommitReason::CommandWord)
-            std::printf("commit: no (-nocommit): C:\\ZR7KM\\COMMIT.BAT and drive P: stay as they "
-                        "are\n");
+            std::printf("commit: no (-nocommit): %s and drive P: stay as they are\n",
+                        NewCommitBatch);
         else
-            std::printf("commit: none, this machine has no C:/Windows/Commit.bat\n");
+            std::printf("commit: none, this machine has no %s\n", CommitBatch);
     }
 
   private:

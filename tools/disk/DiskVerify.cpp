@@ -15,6 +15,7 @@
 #include "tools/disk/ImageTool.h"
 #include "upgrade/BuildFolder.h"
 #include "upgrade/FolderTree.h"
+#include "upgrade/RoadSteps.h"
 #include "upgrade/SystemRoad.h"
 
 namespace {
@@ -77,8 +78,7 @@ std::string CompareFiles(const std::string& path, const Item& item) {
            Number(sourceSize);
 }
 
-// The files in a folder, below it too, that the removal of the folder deletes: all but hidden,
-// system and read-only ones.
+// The files in a folder, below it too, that the removal of the folder deletes.
 void Deletable(const std::string& folder, unsigned& count, std::string& first) {
     FindFile search((folder + "\\*").c_str());
     if (!search.IsOpen())
@@ -90,9 +90,7 @@ void Deletable(const std::string& folder, unsigned& count, std::string& first) {
             continue;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             Deletable(path, count, first);
-        else if (!(entry.dwFileAttributes &
-                   (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY)) &&
-                 count++ == 0)
+        else if (!RemovalLeaves(entry.dwFileAttributes) && count++ == 0)
             first = path;
     } while (search.Next());
 }
