@@ -13,12 +13,10 @@ source "$top/scripts/lib.sh"
 on_instrument_screen bench/wineprefix "$0" "$@"
 bench="$build/bench"
 inst="$bench/instrument"
-source "$top/standins/instrument/application.sh"
+source "$top/standins/instrument/instrument.sh"
 
 lay() { # program
-    switch_off "$inst/prefix"
-    "$top/standins/instrument/make-instrument.sh" --base "$bench/wineprefix" --out "$inst" \
-        --program "$1" --app "$build/standins/ZR7KM.exe" --option 1004 3.1
+    lay_instrument "$inst" "$bench/wineprefix" "$1" --option 1004 3.1
     # A raw image: accepted without a header, so the slave road runs to the report.
     head -c 131072 /dev/urandom >"$inst/disk/SLAVE.BIN"
 }
@@ -37,8 +35,7 @@ asked_ms() { # word
     local transcript="$bench/transcript.txt"
     rm -f "$transcript"
     lay "$build/test/bin/ZR7KMUpgrade.exe"
-    (cd "$inst/prefix/drive_c/ZR7KM" && WINEPREFIX="$inst/prefix" ZR7_TRANSCRIPT="Z:$transcript" \
-        wine 'E:\ZR7KMUpgrade.exe' "$1")
+    run_on_instrument "$inst/prefix" "$transcript" 'E:\ZR7KMUpgrade.exe' "$1"
     end_run "$inst/prefix"
     # The emulated download adds the settling times of its handshake and two 1 ms sleeps a block.
     echo $(($(transcript_sleeps "$transcript" pause handshake) +

@@ -17,8 +17,8 @@ source "$top/scripts/photographed-run.sh"
 
 inst="$demo/slave-instrument"
 twin="$demo/slave-twin"
-lay_demo "$inst" "$build/bin/ZR7KMUpgrade.exe"
-lay_demo "$twin" "$build/test/bin/ZR7KMUpgrade.exe"
+lay_instrument "$inst" "$demo/wineprefix" "$build/bin/ZR7KMUpgrade.exe"
+lay_instrument "$twin" "$demo/wineprefix" "$build/test/bin/ZR7KMUpgrade.exe"
 rm -rf "$demo/frames"/slave-* "$demo/drawings" "$demo"/slave-*-sheet.png
 mkdir -p "$demo/frames" "$demo/transcripts" "$demo/drawings"
 export WINEPREFIX="$inst/prefix"
@@ -54,8 +54,7 @@ run() { # road
     local transcript="$demo/transcripts/$road.txt"
     mkdir -p "$drawings"
     rm -f "$transcript"
-    (cd "$twin/prefix/drive_c/ZR7KM" && WINEPREFIX="$twin/prefix" ZR7_TRANSCRIPT="Z:$transcript" \
-        ZR7_SHOTS="Z:$drawings" wine 'E:\ZR7KMUpgrade.exe' SLAVE)
+    ZR7_SHOTS="Z:$drawings" run_on_instrument "$twin/prefix" "$transcript" 'E:\ZR7KMUpgrade.exe' SLAVE
     end_run "$twin/prefix"
     echo
     echo "== E:\\ZR7KMUpgrade.exe SLAVE ($1)"

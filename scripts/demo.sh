@@ -16,8 +16,8 @@ source "$top/scripts/photographed-run.sh"
 
 inst="$demo/instrument"
 twin="$demo/twin"
-lay_demo "$inst" "$build/bin/ZR7KMUpgrade.exe" --option 1004 3.05 --language short
-lay_demo "$twin" "$build/test/bin/ZR7KMUpgrade.exe" --option 1004 3.05 --language short
+lay_instrument "$inst" "$demo/wineprefix" "$build/bin/ZR7KMUpgrade.exe" --option 1004 3.05 --language short
+lay_instrument "$twin" "$demo/wineprefix" "$build/test/bin/ZR7KMUpgrade.exe" --option 1004 3.05 --language short
 rm -rf "$demo/frames" "$demo/transcripts" "$demo"/*-sheet.png
 mkdir -p "$demo/frames" "$demo/transcripts"
 export WINEPREFIX="$inst/prefix"
@@ -47,8 +47,7 @@ changes() { # before after
 rehearse() { # road, words
     local road=$1
     shift
-    (cd "$twin/prefix/drive_c/ZR7KM" && WINEPREFIX="$twin/prefix" \
-        ZR7_TRANSCRIPT="Z:$demo/transcripts/$road.txt" wine 'E:\ZR7KMUpgrade.exe' "$@")
+    run_on_instrument "$twin/prefix" "$demo/transcripts/$road.txt" 'E:\ZR7KMUpgrade.exe' "$@"
     end_run "$twin/prefix"
 }
 

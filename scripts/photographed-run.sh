@@ -5,7 +5,7 @@
 # frame-NN.bmp; scripts/contact-sheet.sh makes the sheet). Sets rc (the program's exit code),
 # elapsedMs (from its start to its end) and frameCount; the instrument is then switched off, once
 # the application has restarted.
-source "$(dirname "${BASH_SOURCE[0]}")/../standins/instrument/application.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../standins/instrument/instrument.sh"
 
 photographed_run() {
     local folder=$1
@@ -22,14 +22,3 @@ photographed_run() {
 
 # Seconds with one decimal, from milliseconds.
 seconds() { awk -v ms="$1" 'BEGIN { printf "%.1f", ms / 1000 }'; }
-
-# lay_demo FOLDER PROGRAM [make-instrument.sh options]: a fresh instrument of the demo (its base
-# prefix $demo/wineprefix, the build $build) with PROGRAM on its upgrade disk.
-lay_demo() {
-    local folder=$1 program=$2
-    shift 2
-    switch_off "$folder/prefix"
-    "$(dirname "${BASH_SOURCE[0]}")/../standins/instrument/make-instrument.sh" \
-        --base "$demo/wineprefix" --out "$folder" \
-        --program "$program" --app "$build/standins/ZR7KM.exe" "$@"
-}

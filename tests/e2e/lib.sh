@@ -10,7 +10,7 @@
 #                                       shipped program (real time, $elapsedMs), from C:\ZR7KM
 #   check CONDITION MESSAGE, want EXPECTED SEEN WHAT / finish   collect failures, exit 1 if any
 set -u
-source "$ZR7_SOURCE/standins/instrument/application.sh"
+source "$ZR7_SOURCE/standins/instrument/instrument.sh"
 failures=0
 work=$(mktemp -d "${TMPDIR:-/tmp}/zr7-e2e.XXXXXX")
 trap 'switch_off "$work/instrument/prefix"; rm -rf "$work"' EXIT
@@ -23,14 +23,11 @@ inst="$work/instrument" c="$work/instrument/prefix/drive_c" p="$work/instrument/
 transcript="$work/transcript.txt" image="$work/image.bin" e='E:\' d="$inst/disk" diskName=""
 
 lay() {
-    switch_off "$inst/prefix" # the instrument laid before, with its application
     diskName=""
     for ((i = 1; i < $#; i++)); do [ "${!i}" = --disk-name ] && j=$((i + 1)) && diskName=${!j}; done
     e="E:\\${diskName:+$diskName\\}" d="$inst/disk${diskName:+/$diskName}"
     # The write filter's commit takes seconds, far longer than the test build's pause after it.
-    "$ZR7_SOURCE/standins/instrument/make-instrument.sh" --base "$ZR7_WINEPREFIX" --out "$inst" \
-        --program "$ZR7_BUILD/bin/ZR7KMUpgrade.exe" --app "$ZR7_BUILD/standins/ZR7KM.exe" \
-        --commit-seconds 3 "$@"
+    lay_instrument "$inst" "$ZR7_WINEPREFIX" "$ZR7_BUILD/bin/ZR7KMUpgrade.exe" --commit-seconds 3 "$@"
 }
 
 # A file of the upgrade disk as the program's command lines name it: quoted where it has a blank.
@@ -69,8 +66,7 @@ put_byte() { printf "$(printf '\\%03o' "$3")" | dd of="$1" bs=1 seek="$2" conv=n
 run_upgrade() {
     rm -f "$transcript" "$c/ZR7KM"/board-*
     local start=$(date +%s%N)
-    (cd "$c/ZR7KM" && WINEPREFIX="$inst/prefix" ZR7_TRANSCRIPT="Z:$transcript" \
-        timeout "${runLimit:-120}" wine "${e}ZR7KMUpgrade.exe" "$@" </dev/null) &
+    runLimit=${runLimit:-120} run_on_instrument "$inst/prefix" "$transcript" "${e}ZR7KMUpgrade.exe" "$@" &
     local run=$!
     if [ -n "${cutAt:-}" ]; then
         until [ "$(stat -c %s "$cutAt" 2>/dev/null)" = "$cutBytes" ] || ! kill -0 $run 2>/dev/null; do
