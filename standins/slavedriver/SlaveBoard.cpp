@@ -75,6 +75,7 @@ Phase FinishDownload() {
     if (settings.clearAfterLast > 0)
         Sleep(static_cast<DWORD>(settings.clearAfterLast));
     shared[Handshake] = 0;
+    Event("cleared after the last block");
     return AwaitClose;
 }
 

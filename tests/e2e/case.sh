@@ -1,17 +1,209 @@
 #!/bin/bash
-# Runs the row of `cases` named by the first argument: the instrument laid by the row's set-up, one
-# step at a time, the test build run with the row's word, its whole transcript against the opening,
-# the row's pieces and the restart, then the row's checks; exit code 0.
+# Runs the row of the table (tests/e2e/cases, or the one ZR7_CASES names) named by the first
+# argument: every step of the row looked up among the harness's own first, then the instrument laid
+# by the row's set-up, the test build run with the row's word, its whole transcript against the
+# opening, the row's pieces and the restart, then the row's checks; exit code 0.
+#   case.sh NAME      runs the row
+#   case.sh --check   only looks up the steps of every row, without running any
 source "$ZR7_SOURCE/tests/e2e/lib.sh"
 source "$ZR7_SOURCE/tests/e2e/pieces.sh"
+table=${ZR7_CASES:-$ZR7_SOURCE/tests/e2e/cases}
+
 # A row begins with its name; the lines after it that begin with a blank continue it, a line that
 # begins with a bar with its next column.
-IFS='|' read -r name word setup pieces afterwards < <(awk -v name="$1" '
-    /^[a-z0-9-]+ [|]/ { row = $1 == name }
-    row && !/^#/ { sub(/^ +/, ""); line = line (line == "" ? "" : " ") $0 } END { print line }' "$ZR7_SOURCE/tests/e2e/cases" |
-    sed 's/ *| */|/g')
-[ "${name:-}" = "$1" ] || { echo "no case $1"; exit 1; }
-eval "words=($word)"
+row_text() {
+    awk -v name="$1" '/^[a-z0-9-]+ [|]/ { row = $1 == name }
+        row && !/^#/ { sub(/^ +/, ""); line = line (line == "" ? "" : " ") $0 } END { print line }' \
+        "$table" | sed 's/ *| */|/g'
+}
+# A column's steps, one a line, their words separated by \037: steps end at a semicolon, words at
+# a blank, except within double quotes, which group without taking part. Nothing is expanded.
+steps_of() {
+    awk 'function end_word() { if (open) { line = line (line == "" ? "" : "\037") word } word = ""; open = 0 }
+        { for (i = 1; i <= length($0); i++) {
+            ch = substr($0, i, 1)
+            if (ch == "\"") { quoted = !quoted; open = 1 }
+            else if (!quoted && ch == ";") { end_word(); if (line != "") print line; line = "" }
+            else if (!quoted && (ch == " " || ch == "\t")) end_word()
+            else { word = word ch; open = 1 }
+        }
+        end_word(); if (line != "") print line
+        if (quoted) print "\037unbalanced" }' <<<"$1"
+}
+
+# The steps a table may name, each with a pattern for each argument, an extended regular
+# expression that the whole argument must match: with a leading "?" the argument may be left out,
+# with a leading "*" it may come any number of times; "@FUNCTION" has FUNCTION judge them all.
+declare -A grammar
+known() { # column name [pattern...]
+    local IFS=$'\037' key="$1/$2"
+    shift 2
+    grammar[$key]="$*"
+}
+path='[CPE]:/.+' count='[0-9]+' byte='0x[0-9A-Fa-f]{1,2}|[0-9]+'
+known setup seams "$count" "$count" "$count" "$count"
+known setup lay @lay_options
+known setup stale_marker
+known setup archive 'text|cut|empty'
+known setup in_the_way 'C|P'
+known setup batch_in_the_way
+known setup build_folders '.+' '*.+'
+known setup tool @tool_settings
+known setup cut_when 'C|P' '[^/\\]+' "$count"
+known setup image 'raw|headered|wrapped|zeros' "?$count"
+known setup magic
+known setup board @board_settings
+known setup board_without_outport
+known setup flip "$path" "$count"
+known setup set_byte "$path" "$count" "$byte"
+for piece in ok desist winsxs commit saving slave download emulation transfer; do known piece $piece; done
+known piece lang 'REMOVED|RENAMED'
+known piece extraction 'EWF|MASTER'
+known piece failed '[123]'
+known piece logged '.+'
+known piece finalwait "?$count"
+known piece report '*[1-7]'
+known piece result '0x[0-9a-f]{2}'
+for check in plan committed uncommitted noboard rerun; do known check $check; done
+known check label '[0-9]+\.[0-9]{2}|XPe Build .+'
+known check into 'C|P|none'
+known check marker '?empty|none'
+known check languages '[0-9]+/(long|short)'
+known check verify '[012]' '*.+'
+known check verify_as '.+' '[012]' '*.+'
+known check remove "$path"
+known check flip "$path" "$count"
+known check shorten "$path" "$count"
+known check rename_build_folder 'XPe Build .+'
+known check sxs 'yes|no'
+known check option 'DXF|ZRPARASOLID|ZRVerify|KEEP' 'kept|emptied|hidden|gone'
+known check left 'C|P' '[^/\\]+' "$count"
+known check folders '.+' '*.+'
+known check waiting_batch 'kept|gone'
+known check shown "$count"
+known check handshakes '[0-9]+x[0-9]+( [0-9]+x[0-9]+)*'
+known check received "$count"
+known check handshake "$count"
+known check taken "$count"
+known check events '.+' "$count"
+known check ports "$count"
+known check pristine '0x[0-9A-Fa-f]{1,4}|0' '?retry'
+known check abort_flag '[0-9a-f]{2}'
+known check closed_after_clearing
+
+# What make-instrument.sh takes, and the settings of the stand-ins that fail as they are told.
+lay_options() {
+    while [ $# -gt 0 ]; do
+        case $1 in
+        --no-diskinfo | --no-extract | --no-syscab | --no-winsxs | --no-commit-batch | --no-app) ;;
+        --option) [[ ${2:-} =~ ^[0-9]+$ && ${3:-} =~ ^[0-9.]+$ ]] || fault "--option needs a code and a value"
+            shift 2 ;;
+        --language) [[ ${2:-} =~ ^(both|short|none)$ ]] || fault "--language is both, short or none"; shift ;;
+        --build-folder | --disk-name) [ -n "${2:-}" ] || fault "$1 needs a name"; shift ;;
+        *) fault "\"$1\" is no option of lay" ;;
+        esac
+        shift
+    done
+}
+settings() { # names, then the step's pairs of setting and value
+    local names=" $(echo $1) "
+    shift
+    [ $(($# % 2)) = 0 ] || fault "a setting without its value"
+    while [ $# -gt 0 ]; do
+        [[ $names == *" $1 "* ]] || fault "\"$1\" is no setting it knows"
+        shift 2
+    done
+}
+tool_settings() {
+    settings "shortFile shortBytes then exitCode" "$@"
+    [[ " $* " != *" then "* || " $* " =~ " then "(crash|wait|exit)" " ]] || fault "then is crash, wait or exit"
+}
+board_settings() {
+    settings "syncup memory abortAtBlock refuseStart neverClear clearAfterLast abortAfterLast
+        blockDelay blockDelaySpread nullPointer spin" "$@"
+    [[ " $* " != *" memory "* || " $* " =~ " memory "(section|virtual|data)" " ]] ||
+        fault "memory is section, virtual or data"
+}
+
+# Notes what is wrong with a step of a column in faults, a line each; nothing when the harness
+# knows the step as written.
+fault() { faults+="$stepName: $*"$'\n'; }
+fault_of() { # column, the step's words
+    local column=$1 key="$1/$2" pattern re patterns
+    stepName=$2
+    shift 2
+    [ "$stepName" != "" ] || { fault "an unbalanced quotation mark"; return; }
+    [[ -v grammar[$key] ]] || { faults+="no $column step is called \"$stepName\""$'\n'; return; }
+    IFS=$'\037' read -ra patterns <<<"${grammar[$key]}"
+    if [[ ${patterns[0]:-} == @* ]]; then
+        "${patterns[0]#@}" "$@"
+        return
+    fi
+    for pattern in "${patterns[@]}"; do
+        re=${pattern#[?*]}
+        case $pattern in
+        \**) while [ $# -gt 0 ] && [[ $1 =~ ^($re)$ ]]; do shift; done ;;
+        \?*) [ $# = 0 ] || [[ ! $1 =~ ^($re)$ ]] || shift ;;
+        *) [ $# -gt 0 ] || { fault "lacks an argument ($re)"; return; }
+            [[ $1 =~ ^($re)$ ]] || { fault "\"$1\" is not $re"; return; }
+            shift ;;
+        esac
+    done
+    [ $# = 0 ] || fault "\"$1\" is no argument it knows"
+}
+
+# Reads a row into its words and its steps (setupSteps, pieceSteps, checkSteps: each step a line of
+# words separated by \037), and into faults what the harness does not know of them.
+read_row() {
+    local text column step parts
+    text=$(row_text "$1")
+    IFS='|' read -r name word setup pieces afterwards <<<"$text"
+    faults=""
+    [ "${name:-}" = "$1" ] || { faults="the table has no row $1"; return; }
+    mapfile -t words < <(steps_of "$word" | tr '\037' '\n')
+    mapfile -t setupSteps < <(steps_of "$setup")
+    mapfile -t pieceSteps < <(steps_of "$pieces")
+    mapfile -t checkSteps < <(steps_of "$afterwards")
+    for column in setup piece check; do
+        local -n list=${column}Steps
+        for step in "${list[@]}"; do
+            IFS=$'\037' read -ra parts <<<"$step"
+            fault_of "$column" "${parts[@]}"
+        done
+    done
+    faults=${faults%$'\n'}
+}
+run_steps() { # array name [stop]: runs each step of it; with stop, none after one that fails
+    local -n list=$1
+    local step parts
+    for step in "${list[@]}"; do
+        IFS=$'\037' read -ra parts <<<"$step"
+        "${parts[@]}" || [ "${2:-}" != stop ] || return 1
+    done
+}
+
+if [ "${1:-}" = --check ]; then
+    rows=$(grep -oE '^[a-z0-9-]+ [|]' "$table" | cut -d' ' -f1)
+    for row in $rows; do
+        read_row "$row"
+        [ -z "$faults" ] || sed "s/^/FAIL: $row: /" <<<"$faults"
+    done | grep . && exit 1
+    echo "every step of the $(wc -w <<<"$rows") rows is known to the harness"
+    exit 0
+fi
+read_row "$1"
+[ -z "$faults" ] || { sed "s/^/FAIL: /" <<<"$faults"; exit 1; }
+
+# A path on the instrument as the table writes it (C:/, P:/ or E:/, then the path as it lies on
+# the host) where it lies on the host.
+on_host() {
+    case $1 in
+    C:/*) echo "$c/${1#C:/}" ;;
+    P:/*) echo "$p/${1#P:/}" ;;
+    E:/*) echo "$inst/disk/${1#E:/}" ;;
+    *) return 1 ;;
+    esac
+}
 
 # Setting up: the instrument's memory and drives, and what is wrong with its disk.
 seams() { # memory bytes, total and available; MiB free and in all on C:, on E: and P: far more
@@ -22,16 +214,17 @@ archive() { # text, cut (to 60 %) or empty (its tables list no file)
     local cab=$d/ZR7KMSYS1.cab
     case $1 in
     text) echo "not a cabinet" >"$cab" ;; cut) truncate -s $(($(stat -c %s "$cab") * 6 / 10)) "$cab" ;;
-    empty) put_byte "$cab" 28 0 ;; *) return 1 ;;
+    empty) put_byte "$cab" 28 0 ;;
     esac
 }
 in_the_way() { mkdir "$(drive "$1")/ZR7KMSYS.ini"; } # a folder where the tool writes a file
 batch_in_the_way() { rm "$c/windows/COMMIT.BAT" && mkdir "$c/windows/COMMIT.BAT"; }
 build_folders() { for f in "$@"; do mkdir "$c/XPe Build $f" && echo b >"$c/XPe Build $f/b.txt"; done; }
 magic() { put_byte "$d/SLAVE.BIN" 0 0xE3 && put_byte "$d/SLAVE.BIN" 1 0xE3; }
-flip() { put_byte "$1" "$2" $(($(od -An -tu1 -j "$2" -N1 "$1") ^ 1)); }
+flip() { local file=$(on_host "$1") && put_byte "$file" "$2" $(($(od -An -tu1 -j "$2" -N1 "$file") ^ 1)); }
 drive() { [ "$1" = P ] && echo "$p/Tenacor" || echo "$c/ZR7KM"; } # where each installation puts its files
 cut_when() { cutAt="$(drive "$1")/$2" cutBytes=$3; } # P or C, a file, its bytes then
+set_byte() { put_byte "$(on_host "$1")" "$2" "$3"; }
 
 # What the run leaves behind: each check compares what it must be with what it is (want).
 label() { # the build folder's label, or its whole name
@@ -64,16 +257,24 @@ left() { want "$3" "$(stat -c %s "$(drive "$1")/$2")" "bytes of $2 the tool left
 folders() { want "$(printf 'XPe Build %s\n' "$@")" "$(build_folder)" "build folders"; }
 waiting_batch() { want "$1" "$([ -f "$c/ZR7KM/COMMIT.BAT" ] && echo kept || echo gone)" "the waiting batch"; }
 abort_flag() { want "$1" "$(ram_byte 6)" "the abort flag in the common RAM"; }
-# ZR7Disk verify of the disk with the row's word (or another): its exit status, a line it must
+# What the instrument suffers after a run, for verify to find.
+remove() { rm "$(on_host "$1")"; }
+shorten() { truncate -s "$2" "$(on_host "$1")"; }
+rename_build_folder() { mv "$c/$(build_folder)" "$c/$1"; }
+# ZR7Disk verify of the disk with the row's word (or another): its exit status, the lines it must
 # print, and nothing changed on the instrument or its disk.
-verify() { # status [line [word]]
-    local failed=$failures line=${2:-} out code written
+verify() { verify_as "${words[*]:-}" "$@"; }
+verify_as() { # word, status, lines
+    local word=$1 status=$2 failed=$failures line out code written
+    shift 2
     files_written >"$work/files-before.txt"
     out=$(cd "$c" && WINEPREFIX="$inst/prefix" wine "$ZR7_BUILD/bin/ZR7Disk.exe" verify "${e%\\}" \
-        "${3:-${words[*]:-}}" </dev/null | tr -d '\r'; exit "${PIPESTATUS[0]}")
+        $word </dev/null | tr -d '\r'; exit "${PIPESTATUS[0]}")
     code=$?
-    want "$1" "$code" "verify's exit status"
-    [ -z "$line" ] || check 'grep -qxF "$line" <<<"$out"' "verify does not say \"$line\""
+    want "$status" "$code" "verify's exit status"
+    for line in "$@"; do
+        check 'grep -qxF "$line" <<<"$out"' "verify does not say \"$line\""
+    done
     written=$(files_written | diff "$work/files-before.txt" - | grep '^[<>]')
     want "" "$written" "files verify wrote on the instrument (path, size, time)"
     [ "$failures" = "$failed" ] || printf '%s\n' "$out" | sed 's/^/    /'
@@ -99,11 +300,17 @@ received() { want 0 "$(cmp -s <(head -c $(($1 * 256)) "$image") "$c/ZR7KM/board-
 handshake() { want "$1" "$(board_value handshake)" "handshake"; }
 taken() { want "$1" "$(board_value blocks)" "blocks the board took"; }
 shown() { want "$1 Block $1" "$(records slave-progress | grep -c "^Block ") $(records slave-progress | grep "^Block " | tail -1)" "blocks shown"; }
-waited() { [ "$(records slave-progress | grep -c "^WAITING ")" -ge "$1" ] || want "$1 s or more" "less" "final wait"; }
 handshakes() { # how often each settling time of the handshake was taken: "MSxTIMES ..."
     want "$1" "$(records handshake | sort -n | uniq -c | awk '{ printf "%s%sx%s", (NR > 1 ? " " : ""), $2, $1 }')" "handshake pauses"
 }
 events() { want "$2" "$(grep -c "$1" "$c/ZR7KM/board-events.txt")" "the board's \"$1\""; }
+# The program closed the download only once the board had cleared the handshake, as the board's
+# own record of both tells, however long either took.
+closed_after_clearing() {
+    want "cleared after the last block,download closed with 255" \
+        "$(tr -d '\r' <"$c/ZR7KM/board-events.txt" | sed -n 's/^[0-9]* us \(cleared after the last block\|download closed with 255\)$/\1/p' | paste -sd,)" \
+        "the board's events after the last block"
+}
 noboard() { want "" "$(ls "$c/ZR7KM" | grep "^board-")" "board records"; }
 ports() { # the port writes; two must be 4 then 0 a second later
     local writes=$(tr -d '\r' <"$c/ZR7KM/board-ports.txt" 2>/dev/null)
@@ -138,11 +345,8 @@ plan() {
     [ -z "$logLine" ] || check 'grep -qxF "slave-log $logLine\\n" "$transcript"' "plan: the log line $logLine"
 }
 
-IFS=';' read -ra steps <<<"$setup"
-for step in "${steps[@]}"; do
-    eval "$step" || { echo "FAIL: the set-up step \"${step# }\" failed"; exit 1; }
-done
-if [[ $afterwards == *plan* ]]; then
+run_steps setupSteps stop || { echo "FAIL: a set-up step failed"; exit 1; }
+if printf '%s\n' "${checkSteps[@]}" | grep -qx plan; then
     (cd "$c" && WINEPREFIX="$inst/prefix" wine "$ZR7_BUILD/bin/ZR7Disk.exe" plan "${e%\\}" \
         "${words[@]:-}" </dev/null) | tr -d '\r' >"$work/plan.txt"
     planExit=${PIPESTATUS[0]}
@@ -150,14 +354,15 @@ fi
 run_upgrade "${words[@]}"
 # The handshake's pauses are checked by their sums (handshakes); the blocks by their count (shown).
 keep='^(slave-progress Block [0-9]+|handshake [0-9]+)$'
-[[ $pieces == *"finalwait "[0-9]* ]] || keep='^(slave-progress (Block|WAITING) [0-9]+|handshake [0-9]+)$'
+printf '%s\n' "${pieceSteps[@]}" | grep -q $'^finalwait\037' ||
+    keep='^(slave-progress (Block|WAITING) [0-9]+|handshake [0-9]+)$'
 app=$([ -f "$c/ZR7KM/ZR7KM.exe" ] && echo closing || echo noapp)
 [ -z "${cutAt:-}" ] || app=true # no restart after the power cut
-if ! diff -u <(opening; eval "$pieces"; $app) <(grep -Ev "$keep" "$transcript"); then
+if ! diff -u <(opening; run_steps pieceSteps; $app) <(grep -Ev "$keep" "$transcript"); then
     echo "FAIL: the transcript differs from the expected one (- expected, + recorded)"
     failures=$((failures + 1))
 fi
-eval "$afterwards"
+run_steps checkSteps
 [ "$app" = noapp ] || restarted
 check '[ "$exitCode" = 0 ]' "exit code $exitCode"
 finish
