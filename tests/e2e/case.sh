@@ -44,8 +44,7 @@ path='[CPE]:/.+' count='[0-9]+' byte='0x[0-9A-Fa-f]{1,2}|[0-9]+'
 known setup seams "$count" "$count" "$count" "$count"
 known setup lay @lay_options
 known setup stale_marker
-known setup archive 'text|cut|empty'
-known setup in_the_way 'C|P'
+known setup archive 'text'
 known setup batch_in_the_way
 known setup build_folders '.+' '*.+'
 known setup tool @tool_settings
@@ -210,14 +209,7 @@ seams() { # memory bytes, total and available; MiB free and in all on C:, on E: 
     export ZR7_MEMORY="$1 $2" ZR7_DISK_C="256 4096 $3 $4" ZR7_DISK_{E,P}="256 4096 100000 200000"
 }
 stale_marker() { echo stale >"$c/ZR7KM/DesistTenacor.txt"; }
-archive() { # text, cut (to 60 %) or empty (its tables list no file)
-    local cab=$d/ZR7KMSYS1.cab
-    case $1 in
-    text) echo "not a cabinet" >"$cab" ;; cut) truncate -s $(($(stat -c %s "$cab") * 6 / 10)) "$cab" ;;
-    empty) put_byte "$cab" 28 0 ;;
-    esac
-}
-in_the_way() { mkdir "$(drive "$1")/ZR7KMSYS.ini"; } # a folder where the tool writes a file
+archive() { echo "not a cabinet" >"$d/ZR7KMSYS1.cab"; } # text
 batch_in_the_way() { rm "$c/windows/COMMIT.BAT" && mkdir "$c/windows/COMMIT.BAT"; }
 build_folders() { for f in "$@"; do mkdir "$c/XPe Build $f" && echo b >"$c/XPe Build $f/b.txt"; done; }
 magic() { put_byte "$d/SLAVE.BIN" 0 0xE3 && put_byte "$d/SLAVE.BIN" 1 0xE3; }

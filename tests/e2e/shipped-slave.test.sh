@@ -19,8 +19,10 @@ ports=$(tr -d '\r' <"$c/ZR7KM/board-ports.txt")
 check '[ "$(cut -d" " -f2- <<<"$ports")" = "$(printf "us port 0x305 value 4\nus port 0x305 value 0")" ]' \
     "port writes were $ports"
 pulse=$(($(sed -n 2p <<<"$ports" | cut -d" " -f1) - $(sed -n 1p <<<"$ports" | cut -d" " -f1)))
-check '[ "$pulse" -ge 1000000 ] && [ "$pulse" -lt 1250000 ]' "port 0x305 got 0 $pulse us after 4"
-# The board notices each write within its poll of about a millisecond, hence the margins.
+check '[ "$pulse" -ge 1000000 ]' "port 0x305 got 0 $pulse us after 4"
+# Each span is at least what the program sleeps; how much longer it takes depends on the machine,
+# so no span has an upper bound. The board notices each write within its poll of about a
+# millisecond, hence the margins.
 settle=$(($(at "start command 4f 12 accepted") - $(at "download mode")))
 check '[ "$settle" -ge 990000 ]' "start command only $settle us after download mode"
 transfer=$(($(at "block 512 taken") - $(at "block 1 taken")))

@@ -33,6 +33,13 @@ check 'grep -q "^command line: ZR7KM.exe" "$c/ZR7KM/ZR7KM.started" && [ "$rc" = 
 # Each frame with the status window's caption and its title bar (frame and client rectangles).
 bars=$(awk -F'\t' -v OFS='\t' '$1 == "frame" { frame = $2; next }
     $1 == "window" && frame != "" { print frame, $3, $6, $7, $8, $10; frame = "" }' "$frames/frames.txt")
+# A machine too busy for the photographer to look often enough may cost frames: that is said as
+# such, not as frames the program did not show.
+behind=$(awk -F'\t' '$1 == "behind" { print $2 }' "$frames/frames.txt")
+if [ -n "$behind" ] && [ "$(cut -f6 <<<"$bars")" != "$expected" ]; then
+    check false "the photographer fell behind: $behind ms between two of its looks at the screen"
+    finish
+fi
 check '[ "$(cut -f6 <<<"$bars")" = "$expected" ]' \
     "frames and their captions are not the status lines and theirs: $(cut -f1,6 <<<"$bars")"
 # The caption's text in the title bar, between the icon and the buttons, is about 5 pixels a

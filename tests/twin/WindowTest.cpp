@@ -139,7 +139,7 @@ TEST(MessagePump, PendingHandlesAllThatWaitsAndDropsQuit) {
     messagePump.PumpPending();
     MSG message;
     EXPECT_FALSE(PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) << "quit taken and dropped";
-    const DWORD start = GetTickCount();
+    // On an empty queue it returns at once; one that waited would hold the test until the
+    // runner's time limit, however fast the machine.
     messagePump.PumpPending();
-    EXPECT_LT(GetTickCount() - start, 200u) << "no wait on an empty queue";
 }

@@ -10,6 +10,9 @@
 //                                  each toolkit window of the run on it, in the order they
 //                                  appeared: its frame, its client area (desktop coordinates)
 //   end    EXITCODE  MS            the program ended
+//   behind MS                      the longest time between two looks at the screen, when it
+//                                  was so long that a status line could have come and gone
+//                                  unphotographed (a machine too busy to keep up)
 // and the photographer ends with the program's exit code.
 #include <windows.h>
 
@@ -22,10 +25,13 @@
 #include "twin/Bitmap.h"
 
 namespace {
-const DWORD PollMs = 20;
+const DWORD PollMs = 50;
 // A status line counts once its pixels have held for this many polls, so that a line caught
 // half drawn makes no photograph of its own.
 const int StablePolls = 3;
+// The shortest a status line stands is two seconds: with looks further apart than a third of
+// that, one could pass without the polls that photograph it.
+const DWORD LongestGapMs = 2000 / StablePolls;
 
 struct Tracked {
     HWND handle;
@@ -133,8 +139,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     DWORD candidateSeen = 0;
     int candidatePolls = 0;
     int frames = 0;
+    DWORD lastLook = 0, longestGap = 0;
     while (WaitForSingleObject(process, PollMs) == WAIT_TIMEOUT) {
         const DWORD now = GetTickCount() - start;
+        if (now - lastLook > longestGap)
+            longestGap = now - lastLook;
+        lastLook = now;
         EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&run));
         DWORD frameTime = 0;
         bool photograph = false;
@@ -180,6 +190,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
     DWORD exitCode = 0;
     GetExitCodeProcess(process, &exitCode);
+    if (longestGap > LongestGapMs)
+        std::fprintf(index, "behind\t%lu\n", longestGap);
     std::fprintf(index, "end\t%lu\t%lu\n", exitCode, GetTickCount() - start);
     return static_cast<int>(exitCode);
 }
