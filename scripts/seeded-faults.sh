@@ -55,22 +55,30 @@ done
 echo "${#chosen[@]} faults, $copies side by side"
 printf '%s\n' "${chosen[@]}" >"$out/queue"
 
-# Each copy: the working tree as it is (committed or not), without build output, and both builds.
-build() { # copy folder
-    cmake -S "$1/src" -B "$1/build" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$1/src/cmake/mingw-i686-win32.cmake" >/dev/null &&
-        cmake --build "$1/build" -j"$(nproc)" >"$1/build.log" 2>&1 &&
-        cmake -S "$1/src" -B "$1/build/test" -DCMAKE_BUILD_TYPE=Release -DZR7_TESTS=ON \
-            -DZR7_SHIPPED_DIR="$1/build/bin" \
-            -DCMAKE_TOOLCHAIN_FILE="$1/src/cmake/mingw-i686-posix.cmake" >/dev/null &&
-        cmake --build "$1/build/test" -j"$(nproc)" >>"$1/build.log" 2>&1
+# Each copy: the working tree as it is (committed or not), without build output, and its two
+# builds, the test tree and the shipped one. A build rebuilds what changed since the copy's last
+# (the sources keep their times); the shipped tree is built only for the tests that run it.
+build() { # copy folder, test or shipped
+    local tree="$1/build/test" toolchain=posix options=(-DZR7_TESTS=ON -DZR7_SHIPPED_DIR="$1/build/bin")
+    [ "$2" = test ] || tree="$1/build" toolchain=win32 options=()
+    [ -f "$tree/CMakeCache.txt" ] || cmake -S "$1/src" -B "$tree" -DCMAKE_BUILD_TYPE=Release \
+        "${options[@]}" -DCMAKE_TOOLCHAIN_FILE="$1/src/cmake/mingw-i686-$toolchain.cmake" >/dev/null
+    cmake --build "$tree" -j"$(nproc)" >"$1/build-$2.log" 2>&1
+}
+# Builds the shipped tree before tests of an expression that take in a shipped test.
+build_for() { # copy folder, expression
+    local name
+    for name in e2e.shipped-system e2e.shipped-slave cmake.shipped-image; do
+        [[ $name =~ $2 ]] && { build "$1" shipped; return; }
+    done
+    return 0
 }
 prepare() { # copy folder
     rm -rf "$1/src"
     mkdir -p "$1/src"
     (cd "$top" && git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf - |
         tar -xf - -C "$1/src")
-    build "$1" || { cat "$1/build.log"; return 1; }
+    build "$1" shipped && build "$1" test || { cat "$1"/build-*.log; return 1; }
 }
 
 # The names of the tests that failed in a run's log: CTest's, with the failing tests of a
@@ -105,7 +113,7 @@ run_fault() { # copy folder, number
         "$copy/src/$file" 2>&1 >/dev/null || true)
     if [ "$count" != 1 ]; then
         verdict="STALE: the text stands $count times in $file"
-    elif ! build "$copy"; then
+    elif ! build "$copy" test; then
         verdict="STALE: does not build"
     else
         # The test that caught it last and the unit tests of its file's folder, where its tests
@@ -115,12 +123,17 @@ run_fault() { # copy folder, number
         [[ $units =~ $tests ]] && regex+="|${units//./\\.}"
         regex+=")$"
         verdict=""
-        [ "$all" = 1 ] || verdict=$(run_tests "$copy" "$regex" "$log")
-        if [ "$all" = 1 ]; then
-            verdict=$(run_tests "$copy" "$tests" "$log")
-        elif [ -z "$verdict" ] || [ "$verdict" = none ]; then
-            verdict=$(run_tests "$copy" "$tests" "$log" "$regex")
-            [ "$verdict" != none ] || verdict="STALE: no test matches $tests"
+        if [ "$all" = 0 ]; then
+            build_for "$copy" "$regex" || verdict="STALE: does not build"
+            [ -n "$verdict" ] || verdict=$(run_tests "$copy" "$regex" "$log")
+        fi
+        if [ "$all" = 1 ] || [ -z "$verdict" ] || [ "$verdict" = none ]; then
+            if build_for "$copy" "$tests"; then
+                verdict=$(run_tests "$copy" "$tests" "$log" "$([ "$all" = 1 ] || echo "$regex")")
+                [ "$verdict" != none ] || verdict="STALE: no test matches $tests"
+            else
+                verdict="STALE: does not build"
+            fi
         fi
         verdict=${verdict:-missed}
     fi
@@ -143,7 +156,7 @@ worker() { # copy number
     done
     WINEPREFIX="$copy/build/test/wineprefix" wineserver -k 2>/dev/null || true
     kill "$xvfb"
-    build "$copy" || true
+    build "$copy" test && build "$copy" shipped || true
 }
 for ((k = 1; k <= copies; k++)); do
     worker "$k" &
