@@ -43,6 +43,7 @@ const char* const warningTexts[16] = {
 };
 
 const char hyphenLine[] = "---------------------\n";
+const int ReportTries = 5;
 
 int32_t AppendTable(TextBuffer& report, const char* const* table, uint32_t mask) {
     int32_t lines = 0;
@@ -109,6 +110,13 @@ void SlaveErrorLog::Report(int32_t selection) const {
     window.SetBackgroundColor(0xBBBBBB);
     window.SetFont("Arial", 14, 400, 0);
     window.SetRect(50, 190, 425, 18 * counter + 20);
+    // Wine has been seen to refuse this window under heavy load, once in many runs, without an
+    // error of its own. The toolkit tries again at the next Show; the report has no later one,
+    // so it tries here, a moment apart, before it stands unseen.
+    for (int tries = 1; window.GetHandle() == nullptr && tries < ReportTries; ++tries) {
+        Sleep(100);
+        window.Show();
+    }
     const DWORD notCreated = window.GetHandle() ? 0 : GetLastError();
     window.SetText(report.CStr(), 1);
     RECT shown = {0, 0, 0, 0};

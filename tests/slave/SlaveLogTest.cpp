@@ -1,3 +1,5 @@
+#include <windows.h>
+
 #include <string>
 
 #include <gtest/gtest.h>
@@ -11,6 +13,24 @@ std::string ReportOf(const SlaveErrorLog& log, int32_t selection, int32_t& heigh
     return report.CStr();
 }
 const std::string hyphens = "---------------------\n", wait = "\nWait 15 seconds to return.\n";
+
+// The report window's creations as a CBT hook sees them; it refuses the first few, as the platform
+// may, setting no error.
+const char reportCaption[] = "SLAVE Flash Downloader - Errors & Warnings";
+int creations = 0, refusals = 0, destroyed = 0;
+LRESULT CALLBACK WatchReport(int code, WPARAM wParam, LPARAM lParam) {
+    char caption[64] = "";
+    if (code == HCBT_CREATEWND) {
+        const char* name = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->lpszName;
+        if (name != nullptr && std::string(name) == reportCaption && ++creations <= refusals)
+            return 1;
+    } else if (code == HCBT_DESTROYWND &&
+               GetWindowTextA(reinterpret_cast<HWND>(wParam), caption, sizeof caption) &&
+               std::string(caption) == reportCaption) {
+        ++destroyed;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 } // namespace
 
 TEST(SlaveErrorLog, NumberedLinesAndTheReportOfEachSelection) {
@@ -48,4 +68,19 @@ TEST(SlaveErrorLog, NumberedLinesAndTheReportOfEachSelection) {
     }
     EXPECT_EQ(0x21u, errors.Errors());
     EXPECT_FALSE(errors.HardwarePresent());
+}
+
+TEST(SlaveErrorLog, ReportStandsThoughItsWindowIsRefusedAtFirst) {
+    HHOOK hook = SetWindowsHookExA(WH_CBT, WatchReport, nullptr, GetCurrentThreadId());
+    ASSERT_NE(nullptr, hook);
+    SlaveErrorLog log;
+    log.FlagNoHardware();
+    for (int refused : {2, 9}) {
+        creations = destroyed = 0;
+        refusals = refused;
+        log.ReportErrors();
+        EXPECT_EQ(refused == 2 ? 3 : 5, creations) << "tries with " << refused << " refused";
+        EXPECT_EQ(refused == 2 ? 1 : 0, destroyed) << "report windows that stood";
+    }
+    UnhookWindowsHookEx(hook);
 }
