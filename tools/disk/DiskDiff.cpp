@@ -196,8 +196,8 @@ bool DiffImage(const Disk& a, const Disk& b) {
             bytes += inBlock;
             blocks += inBlock != 0;
         }
-        line +=
-            ", " + Number(bytes) + " bytes differ, in " + Number(blocks) + " of 512 blocks of 256";
+        line += ", " + Number(bytes) + (bytes == 1 ? " byte differs" : " bytes differ") + ", in " +
+                Number(blocks) + " of 512 blocks of 256";
         if (files[0].size() != files[1].size())
             line += files[0].size() == ImageSize ? "; raw -> with header" : "; with header -> raw";
         else if (bytes == 0)

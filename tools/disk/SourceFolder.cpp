@@ -113,6 +113,8 @@ struct Walk {
                 Folder(path);
             } else if (entry.nFileSizeHigh != 0 || entry.nFileSizeLow > 0x7FFFFFFF) {
                 faults.push_back(option + ": " + path + ": larger than a cabinet can hold");
+            } else if (!StdFile((here + "\\" + name).c_str(), "rb").IsOpen()) {
+                faults.push_back(option + ": " + path + ": cannot be read here");
             } else {
                 files.push_back({here + "\\" + name, path});
                 sizes.push_back(entry.nFileSizeLow);
