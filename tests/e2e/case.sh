@@ -32,6 +32,15 @@ magic() { put_byte "$d/SLAVE.BIN" 0 0xE3 && put_byte "$d/SLAVE.BIN" 1 0xE3; }
 flip() { put_byte "$1" "$2" $(($(od -An -tu1 -j "$2" -N1 "$1") ^ 1)); }
 drive() { [ "$1" = P ] && echo "$p/Tenacor" || echo "$c/ZR7KM"; } # where each installation puts its files
 cut_when() { cutAt="$(drive "$1")/$2" cutBytes=$3; } # P or C, a file, its bytes then
+made_disk() { # option code and value: a disk made anew by ZR7Disk make, with system files in sub-folders
+    local from="$work/made-system" made="$inst/made-disk"
+    mkdir -p "$from/sub/deeper" && cp "$c/ZR7KM/COMMIT.BAT" "$from/" &&
+        for f in ZR7KMSYS.dll ZR7KMSYS.ini sub/deeper/c.ini; do echo "made $f" >"$from/$f"; done &&
+        (cd "$work" && WINEPREFIX="$inst/prefix" wine "$ZR7_BUILD/bin/ZR7Disk.exe" make "Z:$made" \
+            --system "Z:$from" --option "$1" "$2" --program "Z:$d/ZR7KMUpgrade.exe" \
+            --tool Z:/usr/lib/i386-linux-gnu/wine/i386-windows/extrac32.exe </dev/null >/dev/null) &&
+        rm -rf "$d" && mv "$made" "$d"
+}
 
 # What the run leaves behind: each check compares what it must be with what it is (want).
 label() { # the build folder's label, or its whole name
