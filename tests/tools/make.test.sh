@@ -32,14 +32,16 @@ make_disk() { # DISK SYSTEM CODE VALUE [more arguments]; the tool's path in use,
 out=$(make_disk one a 1004 3.25)
 want 0 $? "make's exit status"
 crc=$(tail -c +65 one/SLAVE.BIN | crc)
-lines <<EOF
-DiskInfo.txt: option code 1004, value 3.25
-    build folder label: 3.25 before the extraction
-ZR7KMSYS1.cab holds 4 files:
+# The files in the order of their names as the instrument compares them, whatever order the
+# host lists them in.
+want "ZR7KMSYS1.cab holds 4 files:
     COMMIT.BAT (16 bytes)
     sub\\deeper\\c.ini (22 bytes)
     ZR7KMSYS.dll (18 bytes)
-    zz.txt (12 bytes)
+    zz.txt (12 bytes)" "$(grep -A4 '^ZR7KMSYS1.cab holds' <<<"$out")" "the cabinet read back"
+lines <<EOF
+DiskInfo.txt: option code 1004, value 3.25
+    build folder label: 3.25 before the extraction
 SLAVE.BIN: image of 131072 bytes behind a 64-byte header; magic E3 E3 (valid); CRC found 0x$crc, computed 0x$crc
 plan it on the instrument: ZR7Disk plan $(z one)
 EOF
@@ -53,7 +55,7 @@ for f in one/*; do check 'cmp "$f" "two/${f#one/}"' "two makes from the same inp
 mkdir -p full bad/Sub bad/sub empty big
 echo x >full/x
 touch bad/CON bad/aux.txt 'bad/a?b' 'bad/dot.' 'bad/blank ' "bad/$(printf 'c\001')" bad/é.txt
-touch "bad/$(printf 'n%.0s' {1..250})"
+long=$(printf 'n%.0s' {1..249}) && touch "bad/$long" # P:\Tenacor\ and it: 260 characters
 head -c 3145728 /dev/zero >big/ZR7KMSYS.dll
 head -c 1000 /dev/zero >short.bin
 refused() { # DISK, then the arguments after it; stdin: the lines it must print
@@ -75,7 +77,7 @@ refused: --system: CON: the device name CON
 refused: --system: dot.: ends in a dot
 refused: --system: Sub and sub differ only in case: one name on the instrument
 refused: --system: \\xE9.txt: the byte 0xE9 beyond ASCII (the program passes names on byte for byte, and the instrument's code page need not be this machine's)
-refused: --system: $(printf 'n%.0s' {1..250}): P:\\Tenacor\\$(printf 'n%.0s' {1..250}) has 261 characters, beyond the system's limit of 259 (the cabinet tool crashes on such a name)
+refused: --system: $long: P:\\Tenacor\\$long has 260 characters, beyond the system's limit of 259 (the cabinet tool crashes on such a name)
 refused: --winsxs $(z empty): holds no file
 refused: --winsxs: option code 1004 never extracts WinSxS.cab
 refused: --option VALUE 3.125: the build folder would be labelled 3.12 (two decimals), not 3.125

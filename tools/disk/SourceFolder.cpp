@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
-#include <numeric>
 
 #include "common/Handles.h"
 
@@ -72,9 +71,12 @@ bool InstrumentOrder(const std::string& a, const std::string& b) {
     return keyA != keyB ? keyA < keyB : a < b;
 }
 
+// Depth first, each folder's entries in the instrument's order: the files come in the order of
+// their names, a folder's files where the folder's name stands.
 struct Walk {
     const std::string& option;
     const std::string& root;
+    const std::string& destination;
     std::vector<PackedFile>& files;
     std::vector<uint32_t>& sizes;
     std::vector<std::string>& faults;
@@ -116,10 +118,26 @@ struct Walk {
             } else if (!StdFile((here + "\\" + name).c_str(), "rb").IsOpen()) {
                 faults.push_back(option + ": " + path + ": cannot be read here");
             } else {
+                CheckPath(path);
                 files.push_back({here + "\\" + name, path});
                 sizes.push_back(entry.nFileSizeLow);
             }
         }
+    }
+
+    void CheckPath(const std::string& name) {
+        const std::string path = destination + "\\" + name;
+        const size_t slash = path.rfind('\\');
+        if (path.size() > LongestPath)
+            faults.push_back(option + ": " + name + ": " + path + " has " +
+                             std::to_string(path.size()) + " characters, beyond the system's " +
+                             "limit of " + std::to_string(LongestPath) +
+                             " (the cabinet tool crashes on such a name)");
+        else if (slash > LongestFolderPath)
+            faults.push_back(option + ": " + name + ": the folder " + path.substr(0, slash) +
+                             " has " + std::to_string(slash) +
+                             " characters, beyond the system's limit of " +
+                             std::to_string(LongestFolderPath) + " for a folder");
     }
 };
 } // namespace
@@ -133,42 +151,16 @@ std::string NameKey(std::string name) {
 void CollectCabinetFiles(const std::string& option, const std::string& folder,
                          const std::string& destination, std::vector<PackedFile>& files,
                          std::vector<uint32_t>& sizes, std::vector<std::string>& faults) {
-    std::vector<PackedFile> found;
-    std::vector<uint32_t> foundSizes;
     const DWORD attributes = GetFileAttributesA(folder.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         faults.push_back(option + " " + folder + ": no such folder");
         return;
     }
-    Walk{option, folder, found, foundSizes, faults}.Folder("");
-    if (found.empty()) {
-        faults.push_back(option + " " + folder + ": holds no file");
-        return;
-    }
-    std::vector<size_t> order(found.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&found](size_t a, size_t b) {
-        return InstrumentOrder(found[a].name, found[b].name);
-    });
-    // The cabinet tool writes destination + "\" + name; the system's messages name it
-    // "P:\Tenacor\" + name, which is as long.
+    // The cabinet tool writes destination + "\\" + name, as long as the system's own form
+    // "P:\\Tenacor\\" + name.
     std::string shown = destination;
     std::replace(shown.begin(), shown.end(), '/', '\\');
-    for (const size_t i : order) {
-        const std::string& name = found[i].name;
-        const std::string path = shown + "\\" + name;
-        const size_t slash = path.rfind('\\');
-        if (path.size() > LongestPath)
-            faults.push_back(option + ": " + name + ": " + path + " has " +
-                             std::to_string(path.size()) + " characters, beyond the system's " +
-                             "limit of " + std::to_string(LongestPath) +
-                             " (the cabinet tool crashes on such a name)");
-        else if (slash > LongestFolderPath)
-            faults.push_back(option + ": " + name + ": the folder " + path.substr(0, slash) +
-                             " has " + std::to_string(slash) +
-                             " characters, beyond the system's limit of " +
-                             std::to_string(LongestFolderPath) + " for a folder");
-        files.push_back(found[i]);
-        sizes.push_back(foundSizes[i]);
-    }
+    Walk{option, folder, shown, files, sizes, faults}.Folder("");
+    if (files.empty())
+        faults.push_back(option + " " + folder + ": holds no file");
 }
