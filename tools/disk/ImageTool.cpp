@@ -90,7 +90,7 @@ std::vector<unsigned char> HeaderedImage(const unsigned char* image) {
     std::copy(image, image + ImageSize, file.begin() + ImageHeaderSize);
     file[0] = ImageMagic & 0xFF;
     file[1] = ImageMagic >> 8;
-    const uint32_t crc = Crc32(image, ImageSize);
+    const uint32_t crc = Crc32(file.data() + ImageHeaderSize, ImageSize);
     for (int i = 0; i < 4; ++i)
         file[4 + i] = static_cast<unsigned char>(crc >> (8 * i));
     return file;
