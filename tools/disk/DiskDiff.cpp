@@ -101,7 +101,9 @@ bool DiffCabinet(int archive, const Disk& a, const Disk& b) {
         std::printf("%s: on neither disk\n", name);
         return false;
     }
-    std::map<std::string, std::pair<std::string, std::string>> files;
+    std::map<std::string, std::pair<std::string, std::string>,
+             bool (*)(const std::string&, const std::string&)>
+        files(InstrumentOrder);
     for (const std::string& file : a.names[archive])
         files[NameKey(file)].first = file;
     for (const std::string& file : b.names[archive])
@@ -133,7 +135,7 @@ bool DiffCabinet(int archive, const Disk& a, const Disk& b) {
     if (lines.empty()) {
         const bool identical =
             CompareBytes(a.folder + Archives[archive], b.folder + Archives[archive]).Same();
-        std::printf("%s: the same %u files%s\n", name, same,
+        std::printf("%s: the same %u file%s%s\n", name, same, same == 1 ? "" : "s",
                     identical ? "" : ", but other bytes (the files' dates or the compression)");
         return !identical;
     }

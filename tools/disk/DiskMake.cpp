@@ -111,7 +111,8 @@ bool ReadBackCabinet(const std::string& disk, const char* archive,
         std::printf("%s: %s\n", archive + 1, fault.c_str());
         return false;
     }
-    std::printf("%s holds %u files:\n", archive + 1, static_cast<unsigned>(listed.size()));
+    std::printf("%s holds %u file%s:\n", archive + 1, static_cast<unsigned>(listed.size()),
+                listed.size() == 1 ? "" : "s");
     bool agrees = listed.size() == files.size();
     for (size_t i = 0; i < listed.size(); ++i) {
         const bool asMade =

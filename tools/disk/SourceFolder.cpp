@@ -64,13 +64,6 @@ std::string RefusedName(const std::string& name) {
     return reasons;
 }
 
-// By name as the instrument compares names; two that differ only in case, which the checks
-// refuse, by their bytes.
-bool InstrumentOrder(const std::string& a, const std::string& b) {
-    const std::string keyA = NameKey(a), keyB = NameKey(b);
-    return keyA != keyB ? keyA < keyB : a < b;
-}
-
 // Depth first, each folder's entries in the instrument's order: the files come in the order of
 // their names, a folder's files where the folder's name stands.
 struct Walk {
@@ -141,6 +134,20 @@ struct Walk {
     }
 };
 } // namespace
+
+bool InstrumentOrder(const std::string& a, const std::string& b) {
+    for (size_t i = 0, j = 0;;) {
+        const size_t endA = a.find('\\', i), endB = b.find('\\', j);
+        const std::string nameA = a.substr(i, endA - i), nameB = b.substr(j, endB - j);
+        const std::string keyA = NameKey(nameA), keyB = NameKey(nameB);
+        if (keyA != keyB || nameA != nameB)
+            return keyA != keyB ? keyA < keyB : nameA < nameB;
+        if (endA == std::string::npos || endB == std::string::npos)
+            return endA == std::string::npos && endB != std::string::npos;
+        i = endA + 1;
+        j = endB + 1;
+    }
+}
 
 std::string NameKey(std::string name) {
     for (char& c : name)

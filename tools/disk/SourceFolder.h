@@ -19,3 +19,7 @@ void CollectCabinetFiles(const std::string& option, const std::string& folder,
 
 // A name as the instrument compares names: ASCII letters as capitals.
 std::string NameKey(std::string name);
+
+// Whether one relative path comes before another in the order above: folder by folder, each name
+// as the instrument compares names; two that differ only in case by their bytes.
+bool InstrumentOrder(const std::string& a, const std::string& b);
