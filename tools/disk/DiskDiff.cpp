@@ -22,7 +22,7 @@
 
 namespace {
 const char* const Archives[] = {SystemArchive, WinSxSArchive};
-const char* const Copies[] = {"\\ZR7KMUpgrade.exe", ExtractTool};
+const char* const Copies[] = {ProgramFile, ExtractTool};
 
 std::string Number(uint64_t n) { return std::to_string(n); }
 
@@ -71,7 +71,7 @@ bool DiffDiskInfo(const Disk& a, const Disk& b) {
         std::printf("DiskInfo.txt: the same (%s)\n", readings[0].c_str());
         return false;
     }
-    if (readings[0] == readings[1]) {
+    if (opened[0] == opened[1] && codes[0] == codes[1] && values[0] == values[1]) {
         std::printf("DiskInfo.txt: other bytes, which the program reads as the same %s\n",
                     readings[0].c_str());
         return true;

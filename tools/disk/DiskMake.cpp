@@ -8,6 +8,7 @@
 
 #include "common/Handles.h"
 #include "common/UpgradeDisk.h"
+#include "tools/disk/DiskWord.h"
 #include "tools/disk/FileBytes.h"
 #include "tools/disk/ImageTool.h"
 #include "tools/disk/MakeChecks.h"
@@ -18,8 +19,6 @@
 #include "upgrade/Preconditions.h"
 
 namespace {
-const char* const ProgramFile = "\\ZR7KMUpgrade.exe";
-
 bool TakeArguments(int argc, char** argv, MakeInputs& inputs) {
     if (argc < 1)
         return false;
@@ -129,7 +128,7 @@ bool ReadBackCopy(const std::string& copy, const std::string& source) {
     const char* name = copy.c_str() + copy.rfind('\\') + 1;
     std::printf("%s: %llu bytes, %s %s\n", name,
                 static_cast<unsigned long long>(comparison.size[0]),
-                comparison.Same() ? "the same as" : "NOT the same as", source.c_str());
+                comparison.Same() ? "the same as" : "other than", source.c_str());
     return comparison.Same();
 }
 
@@ -138,10 +137,12 @@ bool ReadBackCopy(const std::string& copy, const std::string& source) {
 bool ReadBack(const MakeContent& content, const std::string& disk) {
     int32_t code = 0;
     float value = 0;
-    const bool opened = ReadDiskInfo((disk + DiskInfoFile).c_str(), code, value);
+    const std::string diskInfo = disk + DiskInfoFile;
+    const bool opened = ReadDiskInfo(diskInfo.c_str(), code, value);
+    PrintDiskInfo(diskInfo.c_str(), opened, code, value);
     bool agrees = opened && code == content.optionCode && value == content.optionValue;
-    std::printf("DiskInfo.txt: option code %d, value %g%s\n", static_cast<int>(code),
-                static_cast<double>(value), agrees ? "" : ": not as asked");
+    if (!agrees)
+        std::printf("DiskInfo.txt: not as asked\n");
     const OptionText text = DescribeOption(code, value);
     std::printf("    installation: %s\n    preparations: %s\n    tests: %s\n    build folder "
                 "label: %s\n",
@@ -183,6 +184,8 @@ int Build(const MakeContent& content, const std::string& temporary) {
     const bool emptyDisk = GetFileAttributesA(content.disk.c_str()) != INVALID_FILE_ATTRIBUTES;
     if ((emptyDisk && !RemoveDirectoryA(content.disk.c_str())) ||
         !MoveFileA(content.building.c_str(), content.disk.c_str())) {
+        if (emptyDisk)
+            CreateDirectoryA(content.disk.c_str(), nullptr);
         RemoveFolderTree(content.building.c_str());
         std::printf("%s cannot be put in place of %s; nothing written\n", content.building.c_str(),
                     content.disk.c_str());

@@ -24,7 +24,7 @@ bool OpenDiskFolder(const char* folder, std::string& diskFolder) {
 }
 
 bool TakeCommandWord(const std::string& diskFolder, const char* word, Road& road) {
-    const std::string commandLine = "\"" + diskFolder + "\\ZR7KMUpgrade.exe\" " + word;
+    const std::string commandLine = "\"" + diskFolder + ProgramFile + "\" " + word;
     const std::string seen = ReadCommandWord(commandLine.c_str());
     commitFlag = 1;
     road = ChooseRoad(seen.c_str());

@@ -5,6 +5,9 @@
 
 #include "upgrade/CommandWord.h"
 
+// The program on the upgrade disk, named as the files of common/UpgradeDisk.h are.
+constexpr const char* ProgramFile = "\\ZR7KMUpgrade.exe";
+
 // The upgrade disk as the program names it from there (full path, no trailing backslash); false
 // when it is no folder.
 bool FullDiskFolder(const char* folder, std::string& diskFolder);

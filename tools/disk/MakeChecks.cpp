@@ -114,11 +114,10 @@ std::string Shortest(float value) {
 
 // DiskInfo.txt as the program will read it: a trial file in the temporary folder, read back
 // with the program's own reader.
-bool CheckOption(const MakeInputs& inputs, const std::string& temporary, MakeContent& content,
-                 Faults& faults) {
-    long code = 0;
+// True when the file could be read back; the code is taken when it is a whole number.
+bool CheckOption(const MakeInputs& inputs, bool codeGiven, long code, const std::string& temporary,
+                 MakeContent& content, Faults& faults) {
     double value = 0;
-    const bool codeGiven = WholeNumber(inputs.code, code);
     const bool valueGiven = DecimalNumber(inputs.value, value);
     if (!codeGiven)
         faults.push_back("--option CODE " + inputs.code + ": not a whole number");
@@ -128,7 +127,7 @@ bool CheckOption(const MakeInputs& inputs, const std::string& temporary, MakeCon
         return false;
     const OptionSteps steps = StepsForOption(static_cast<int32_t>(code));
     const char* label = steps.ewf ? "VERSION" : steps.freeSpaceTest ? "SPACE" : "VALUE";
-    content.diskInfo = "OPTION " + inputs.code + "\r\n" + label + " " + inputs.value + "\r\n";
+    content.diskInfo = "CODE " + inputs.code + "\r\n" + label + " " + inputs.value + "\r\n";
     const std::string trial = temporary + DiskInfoFile;
     if (!WriteWholeFile(trial.c_str(), std::vector<unsigned char>(content.diskInfo.begin(),
                                                                   content.diskInfo.end())) ||
@@ -225,9 +224,9 @@ std::vector<std::string> CheckMakeInputs(const MakeInputs& inputs, const std::st
     content.optionCode = 0;
     content.optionValue = 0;
     CheckDisk(inputs.disk, content, faults);
-    const bool read = CheckOption(inputs, temporary, content, faults);
     long code = 0;
     const bool known = WholeNumber(inputs.code, code);
+    const bool read = CheckOption(inputs, known, code, temporary, content, faults);
     const OptionSteps steps = StepsForOption(static_cast<int32_t>(code));
     // Without a code to go by, the longer destination holds for the names.
     CollectCabinetFiles("--system", FullPath(inputs.system),
