@@ -2,7 +2,11 @@
 
 #include <windows.h>
 
+#include <cctype>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "common/Handles.h"
 #include "common/UpgradeDisk.h"
@@ -12,6 +16,42 @@
 #include "upgrade/RoadSteps.h"
 
 namespace {
+// A number as the instrument's C library scans "%f": a sign, digits, a point and digits, an
+// exponent. Other libraries also take "nan", "inf" and hexadecimal forms, which the instrument
+// reads as no number and leaves in the file; a number beyond single precision counts as none.
+bool ReadNumber(FILE* file, float& number) {
+    std::fscanf(file, " ");
+    std::string text;
+    unsigned digits = 0;
+    int c = std::fgetc(file);
+    const auto take = [&]() {
+        text += static_cast<char>(c);
+        c = std::fgetc(file);
+    };
+    if (c == '+' || c == '-')
+        take();
+    for (; std::isdigit(c); ++digits)
+        take();
+    if (c == '.')
+        for (take(); std::isdigit(c); ++digits)
+            take();
+    if (digits > 0 && (c == 'e' || c == 'E')) {
+        take();
+        if (c == '+' || c == '-')
+            take();
+        while (std::isdigit(c))
+            take();
+    }
+    std::ungetc(c, file);
+    if (digits == 0)
+        return false;
+    const float read = std::strtof(text.c_str(), nullptr);
+    if (!std::isfinite(read))
+        return false;
+    number = read;
+    return true;
+}
+
 // One "label number" line. The label has room for 11 characters: a longer one keeps its first
 // 11 and the rest of the word is skipped, so the number after it is still read.
 void ReadLine(FILE* file, float& number) {
@@ -19,7 +59,7 @@ void ReadLine(FILE* file, float& number) {
     if (std::fscanf(file, "%11s", label) != 1)
         return;
     std::fscanf(file, "%*[^ \t\n\v\f\r]");
-    if (std::fscanf(file, "%f", &number) == 1)
+    if (ReadNumber(file, number))
         std::fscanf(file, " ");
 }
 } // namespace

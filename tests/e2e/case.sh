@@ -40,7 +40,7 @@ known() { # column name [pattern...]
     shift 2
     grammar[$key]="$*"
 }
-path='[CPE]:/.+' count='[0-9]+' byte='0x[0-9A-Fa-f]{1,2}|[0-9]+'
+path='[CPE]:/.+' count='[0-9]+'
 known setup seams "$count" "$count" "$count" "$count"
 known setup lay @lay_options
 known setup stale_marker
@@ -49,12 +49,12 @@ known setup batch_in_the_way
 known setup build_folders '.+' '*.+'
 known setup tool @tool_settings
 known setup cut_when 'C|P' '[^/\\]+' "$count"
-known setup image 'raw|headered|wrapped|zeros' "?$count"
+known setup image 'raw|headered|wrapped'
 known setup magic
 known setup board @board_settings
-known setup board_without_outport
+known setup board_without_outport @board_settings
 known setup flip "$path" "$count"
-known setup set_byte "$path" "$count" "$byte"
+known setup made_disk "$count" '[0-9.]+'
 for piece in ok desist winsxs commit saving slave download emulation transfer; do known piece $piece; done
 known piece lang 'REMOVED|RENAMED'
 known piece extraction 'EWF|MASTER'
@@ -216,7 +216,15 @@ magic() { put_byte "$d/SLAVE.BIN" 0 0xE3 && put_byte "$d/SLAVE.BIN" 1 0xE3; }
 flip() { local file=$(on_host "$1") && put_byte "$file" "$2" $(($(od -An -tu1 -j "$2" -N1 "$file") ^ 1)); }
 drive() { [ "$1" = P ] && echo "$p/Tenacor" || echo "$c/ZR7KM"; } # where each installation puts its files
 cut_when() { cutAt="$(drive "$1")/$2" cutBytes=$3; } # P or C, a file, its bytes then
-set_byte() { put_byte "$(on_host "$1")" "$2" "$3"; }
+made_disk() { # option code and value: a disk made anew by ZR7Disk make, with system files in sub-folders
+    local from="$work/made-system" made="$inst/made-disk"
+    mkdir -p "$from/sub/deeper" && cp "$c/ZR7KM/COMMIT.BAT" "$from/" &&
+        for f in ZR7KMSYS.dll ZR7KMSYS.ini sub/deeper/c.ini; do echo "made $f" >"$from/$f"; done &&
+        (cd "$work" && WINEPREFIX="$inst/prefix" wine "$ZR7_BUILD/bin/ZR7Disk.exe" make "Z:$made" \
+            --system "Z:$from" --option "$1" "$2" --program "Z:$d/ZR7KMUpgrade.exe" \
+            --tool Z:/usr/lib/i386-linux-gnu/wine/i386-windows/extrac32.exe </dev/null >/dev/null) &&
+        rm -rf "$d" && mv "$made" "$d"
+}
 
 # What the run leaves behind: each check compares what it must be with what it is (want).
 label() { # the build folder's label, or its whole name

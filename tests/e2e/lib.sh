@@ -3,9 +3,9 @@
 #   lay [make-instrument.sh options]    fresh instrument: $c is drive C:, $p drive P:, $d the
 #                                       upgrade disk folder, which the program sees as $e
 #   board [SETTING VALUE]...            ZRSlaveDriver.dll in C:\ZR7KM with its settings (and
-#   board_without_outport               one that lacks OutPort)
+#   board_without_outport [...]         one that lacks OutPort)
 #   tool [SETTING VALUE]...             the disk's extract.exe a tool that fails as they say
-#   image raw|headered|wrapped|zeros N  SLAVE.BIN on the disk; $image holds the bare image
+#   image raw|headered|wrapped          SLAVE.BIN on the disk; $image holds the bare image
 #   run_upgrade [WORD] / run_shipped [WORD]   the test build (transcript in $transcript) or the
 #                                       shipped program (real time, $elapsedMs), from C:\ZR7KM
 #   check CONDITION MESSAGE, want EXPECTED SEEN WHAT / finish   collect failures, exit 1 if any
@@ -37,7 +37,7 @@ board() { # pairs of setting and value
     cp "$ZR7_BUILD/${variant:-slaveboard}/ZRSlaveDriver.dll" "$c/ZR7KM/" &&
         printf '%s %s\n' "$@" >"$c/ZR7KM/ZRSlaveDriver.ini"
 }
-board_without_outport() { variant=slaveboard-nooutport board; }
+board_without_outport() { variant=slaveboard-nooutport board "$@"; }
 
 # The disk's extract.exe replaced by a tool that leaves a file short, then crashes or ends.
 tool() { # pairs of setting and value
@@ -54,7 +54,6 @@ image() {
     headered) headered_image "$image" >"$d/SLAVE.BIN" ;;
     wrapped) (cd "$work" && WINEPREFIX="$inst/prefix" wine "$ZR7_BUILD/bin/ZR7Disk.exe" wrap \
         "Z:$image" "Z:$d/SLAVE.BIN" >/dev/null) ;;
-    zeros) head -c "$2" /dev/zero >"$d/SLAVE.BIN" ;;
     *) return 1 ;;
     esac
 }

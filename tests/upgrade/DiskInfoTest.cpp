@@ -30,6 +30,14 @@ TEST(DiskInfo, TwoNumbersWhateverTheLabels) {
         {"AVERYLONGLABELWORDINDEED 1004\n" + std::string(5000, 'L') + " 3.25\n", 1004, 3.25f},
         {"CODE abc\nVALUE 7\n", 0, 0.0f},
         {"CODE 1e30\nVALUE -2\n", 0, -2.0f},
+        // As the instrument's C library reads them: no number in "nan", "inf" or a hexadecimal
+        // form, whose word then stands where the next label is read; none beyond single
+        // precision.
+        {"CODE 1004\nVERSION nan\n", 1004, 0.0f},
+        {"CODE 1004\nVERSION -inf\n", 1004, 0.0f},
+        {"CODE 1004\nVERSION 1e999\n", 1004, 0.0f},
+        {"CODE inf\nVERSION 3.1\n", 0, 0.0f},
+        {"CODE 0x3EC\nVERSION 2\n", 0, 0.0f},
         {std::string("\x7f"
                      "ELF\x01\x00\x00\x1a 1004\n",
                      13),

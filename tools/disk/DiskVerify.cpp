@@ -12,7 +12,9 @@
 #include "common/UpgradeDisk.h"
 #include "tools/disk/CabinetUnpack.h"
 #include "tools/disk/DiskWord.h"
+#include "tools/disk/FileBytes.h"
 #include "tools/disk/ImageTool.h"
+#include "tools/disk/TemporaryFolder.h"
 #include "upgrade/BuildFolder.h"
 #include "upgrade/FolderTree.h"
 #include "upgrade/RoadSteps.h"
@@ -52,30 +54,17 @@ std::string Number(unsigned long long n) { return std::to_string(n); }
 // Where a file differs from its source: missing, its size, or the offset of the first other byte.
 // A copy whose source is not there leaves its target as it was, whatever that is.
 std::string CompareFiles(const std::string& path, const Item& item) {
-    StdFile file(path.c_str(), "rb");
-    if (!file.IsOpen())
+    const FileComparison comparison = CompareBytes(path, item.source);
+    if (!comparison.exists[0])
         return "missing";
-    StdFile source(item.source.c_str(), "rb");
-    if (!source.IsOpen())
+    if (!comparison.exists[1])
         return "";
-    static char a[65536], b[65536];
-    for (unsigned long long offset = 0;;) {
-        const size_t n = std::fread(a, 1, sizeof a, file.Get()),
-                     m = std::fread(b, 1, sizeof b, source.Get());
-        for (size_t i = 0; i < n && i < m; ++i)
-            if (a[i] != b[i])
-                return "other bytes at offset " + Number(offset + i);
-        if (n != m || n == 0)
-            break;
-        offset += n;
-    }
-    if (std::fseek(file.Get(), 0, SEEK_END) != 0 || std::fseek(source.Get(), 0, SEEK_END) != 0)
+    if (comparison.OtherBytes())
+        return "other bytes at offset " + Number(comparison.firstDifference);
+    if (comparison.size[0] == comparison.size[1])
         return "";
-    const long size = std::ftell(file.Get()), sourceSize = std::ftell(source.Get());
-    if (size == sourceSize)
-        return "";
-    return "other size, " + Number(size) + " bytes where " + item.from + " holds " +
-           Number(sourceSize);
+    return "other size, " + Number(comparison.size[0]) + " bytes where " + item.from + " holds " +
+           Number(comparison.size[1]);
 }
 
 // The files in a folder, below it too, that the removal of the folder deletes.
@@ -225,16 +214,13 @@ class VerifiedSteps : public RoadSteps {
 };
 
 int VerifySystemRoad(const std::string& folder) {
-    char temporary[MAX_PATH];
-    const DWORD n = GetTempPathA(sizeof temporary, temporary);
-    std::string unpacked = n == 0 || n >= sizeof temporary ? "." : temporary;
-    unpacked += "ZR7Disk-" + Number(GetCurrentProcessId());
-    if (!CreateDirectoryA(unpacked.c_str(), nullptr)) {
+    const TemporaryFolder unpacked("verify");
+    if (!unpacked.IsOpen()) {
         std::printf("verdict: no temporary folder %s to unpack the cabinets in\n",
-                    unpacked.c_str());
+                    unpacked.Path().c_str());
         return 2;
     }
-    VerifiedSteps steps(unpacked);
+    VerifiedSteps steps(unpacked.Path());
     WalkSystemRoad(steps, folder);
     unsigned differing = 0;
     if (steps.diskFault.empty())
@@ -244,7 +230,6 @@ int VerifySystemRoad(const std::string& folder) {
             std::printf("%s: %s\n", Described(item).c_str(),
                         difference.empty() ? "as a complete run leaves it" : difference.c_str());
         }
-    RemoveFolderTree(unpacked.c_str());
     if (!steps.diskFault.empty()) {
         std::printf("verdict: the disk cannot be read: %s\n", steps.diskFault.c_str());
         return 2;

@@ -4,14 +4,18 @@
 
 #include <cstdio>
 
-bool OpenDiskFolder(const char* folder, std::string& diskFolder) {
+bool FullDiskFolder(const char* folder, std::string& diskFolder) {
     char full[MAX_PATH];
     const DWORD n = GetFullPathNameA(folder, sizeof full, full, nullptr);
     diskFolder = n == 0 || n >= sizeof full ? folder : full;
     while (diskFolder.size() > 1 && diskFolder.back() == '\\')
         diskFolder.pop_back();
     const DWORD attributes = GetFileAttributesA((diskFolder + "\\").c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool OpenDiskFolder(const char* folder, std::string& diskFolder) {
+    if (!FullDiskFolder(folder, diskFolder)) {
         std::printf("%s is not a folder\n", folder);
         return false;
     }
@@ -20,7 +24,7 @@ bool OpenDiskFolder(const char* folder, std::string& diskFolder) {
 }
 
 bool TakeCommandWord(const std::string& diskFolder, const char* word, Road& road) {
-    const std::string commandLine = "\"" + diskFolder + "\\ZR7KMUpgrade.exe\" " + word;
+    const std::string commandLine = "\"" + diskFolder + ProgramFile + "\" " + word;
     const std::string seen = ReadCommandWord(commandLine.c_str());
     commitFlag = 1;
     road = ChooseRoad(seen.c_str());

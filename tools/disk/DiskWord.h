@@ -5,8 +5,14 @@
 
 #include "upgrade/CommandWord.h"
 
-// The upgrade disk as the program names it from there (full path, no trailing backslash); false,
-// after a line that says so, when it is no folder.
+// The program on the upgrade disk, named as the files of common/UpgradeDisk.h are.
+constexpr const char* ProgramFile = "\\ZR7KMUpgrade.exe";
+
+// The upgrade disk as the program names it from there (full path, no trailing backslash); false
+// when it is no folder.
+bool FullDiskFolder(const char* folder, std::string& diskFolder);
+
+// The same, after a line that names the folder or says that it is none.
 bool OpenDiskFolder(const char* folder, std::string& diskFolder);
 
 // The road the program takes for a command word given to the disk tool, read as the program reads

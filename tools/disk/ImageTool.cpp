@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <sys/stat.h>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "slave/ImageCheck.h"
 #include "slave/SlaveErrorLog.h"
 #include "slave/SlaveImage.h"
+#include "tools/disk/FileBytes.h"
 
 namespace {
 std::string Hex(uint32_t value) {
@@ -39,13 +41,6 @@ std::string Describe(const std::vector<unsigned char>& buffer, long size) {
                   Hex(HeaderCrc(buffer.data())).c_str(),
                   Hex(Crc32(buffer.data() + ImageHeaderSize, ImageSize)).c_str());
     return text;
-}
-
-bool WriteWhole(const char* path, const std::vector<unsigned char>& data) {
-    StdFile file(path, "wb");
-    const bool written =
-        file.IsOpen() && std::fwrite(data.data(), 1, data.size(), file.Get()) == data.size();
-    return file.Close() && written;
 }
 } // namespace
 
@@ -90,6 +85,17 @@ int CheckImage(const char* path) {
     return 1;
 }
 
+std::vector<unsigned char> HeaderedImage(const unsigned char* image) {
+    std::vector<unsigned char> file(HeaderedImageSize, 0);
+    std::copy(image, image + ImageSize, file.begin() + ImageHeaderSize);
+    file[0] = ImageMagic & 0xFF;
+    file[1] = ImageMagic >> 8;
+    const uint32_t crc = Crc32(file.data() + ImageHeaderSize, ImageSize);
+    for (int i = 0; i < 4; ++i)
+        file[4 + i] = static_cast<unsigned char>(crc >> (8 * i));
+    return file;
+}
+
 int WrapImage(const char* rawPath, const char* outputPath) {
     struct _stat status;
     if (_stat(rawPath, &status) != 0) {
@@ -101,28 +107,23 @@ int WrapImage(const char* rawPath, const char* outputPath) {
                     rawPath, static_cast<long>(status.st_size), ImageSize);
         return 1;
     }
-    std::vector<unsigned char> file(HeaderedImageSize, 0);
-    StdFile raw(rawPath, "rb");
-    if (!raw.IsOpen() || std::fread(file.data() + ImageHeaderSize, 1, ImageSize, raw.Get()) !=
-                             static_cast<size_t>(ImageSize)) {
+    std::vector<unsigned char> raw;
+    if (!ReadWholeFile(rawPath, raw, ImageSize) || raw.size() != ImageSize) {
         std::printf("%s cannot be read; nothing written\n", rawPath);
         return 1;
     }
-    file[0] = ImageMagic & 0xFF;
-    file[1] = ImageMagic >> 8;
-    const uint32_t crc = Crc32(file.data() + ImageHeaderSize, ImageSize);
-    for (int i = 0; i < 4; ++i)
-        file[4 + i] = static_cast<unsigned char>(crc >> (8 * i));
+    const std::vector<unsigned char> file = HeaderedImage(raw.data());
 
     // Written beside the output and renamed over it, so that an existing file is replaced only
     // by a complete one.
     const std::string temporary = std::string(outputPath) + ".tmp";
-    if (!WriteWhole(temporary.c_str(), file) ||
+    if (!WriteWholeFile(temporary.c_str(), file) ||
         !MoveFileExA(temporary.c_str(), outputPath, MOVEFILE_REPLACE_EXISTING)) {
         DeleteFileA(temporary.c_str());
         std::printf("%s cannot be written; it is left as it was\n", outputPath);
         return 1;
     }
-    std::printf("wrote %s: %d bytes, CRC-32 %s\n", outputPath, HeaderedImageSize, Hex(crc).c_str());
+    std::printf("wrote %s: %d bytes, CRC-32 %s\n", outputPath, HeaderedImageSize,
+                Hex(HeaderCrc(file.data())).c_str());
     return CheckImage(outputPath);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // What the upgrade program's loader makes of a SLAVE.BIN file.
 struct ImageVerdict {
@@ -10,6 +11,10 @@ struct ImageVerdict {
 };
 
 ImageVerdict JudgeImage(const char* path);
+
+// The file wrap writes for a raw image of ImageSize bytes: the header with the magic and the
+// image's CRC-32, then the image.
+std::vector<unsigned char> HeaderedImage(const unsigned char* image);
 
 // ZR7Disk wrap and ZR7Disk check; each returns the tool's exit status.
 int WrapImage(const char* rawPath, const char* outputPath);
