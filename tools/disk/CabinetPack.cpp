@@ -81,7 +81,7 @@ std::string LibraryFault(const ERF& error) {
 bool PackCabinet(const std::string& cabinet, const std::vector<PackedFile>& files,
                  const CabinetForm& form, const std::string& temporary, std::string& fault) {
     CCAB ccab = {};
-    // One cabinet, one folder: the library starts another only beyond these.
+    // One cabinet, and folders as the form asks: the library starts others only beyond these.
     ccab.cb = 0x7FFFFFFF;
     ccab.cbFolderThresh = 0x7FFFFFFF;
     ccab.cbReserveCFHeader = form.headerReserve;
@@ -107,14 +107,14 @@ bool PackCabinet(const std::string& cabinet, const std::vector<PackedFile>& file
     }
     const TCOMP compression = form.compressed ? tcompTYPE_MSZIP : tcompTYPE_NONE;
     bool packed = true;
-    for (const PackedFile& file : files) {
-        std::string source = file.source, inCabinet = file.name;
-        if (!FCIAddFile(context, &source[0], &inCabinet[0], FALSE, NextCabinet, Status, OpenInfo,
-                        compression)) {
-            fault = file.source + ": " + LibraryFault(error);
-            packed = false;
-            break;
-        }
+    for (size_t i = 0; i < files.size() && packed; ++i) {
+        std::string source = files[i].source, inCabinet = files[i].name;
+        packed = FCIAddFile(context, &source[0], &inCabinet[0], FALSE, NextCabinet, Status,
+                            OpenInfo, compression) &&
+                 (form.filesPerFolder == 0 || (i + 1) % form.filesPerFolder != 0 ||
+                  FCIFlushFolder(context, NextCabinet, Status));
+        if (!packed)
+            fault = files[i].source + ": " + LibraryFault(error);
     }
     if (packed && !FCIFlushCabinet(context, FALSE, NextCabinet, Status)) {
         fault = cabinet + ": " + LibraryFault(error);

@@ -20,6 +20,8 @@ struct CabinetForm {
     unsigned headerReserve = 0;
     unsigned folderReserve = 0;
     unsigned dataReserve = 0;
+    // After so many files another folder begins; 0 puts all in one.
+    unsigned filesPerFolder = 0;
 };
 
 // Writes one cabinet of the files, in the order given, through the system's cabinet library
