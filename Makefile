@@ -4,7 +4,8 @@
 BUILD ?= build
 TOOLCHAINS := $(CURDIR)/cmake
 JOBS ?= $(shell nproc)
-# TEST_JOBS=N runs N tests side by side (scripts/run-tests.sh chooses when it is not given).
+# TEST_JOBS=N gives the test runner N slots, two for a test that keeps a processor busy
+# (scripts/run-tests.sh chooses when it is not given).
 
 .PHONY: all deps build test demo format bench pictures
 

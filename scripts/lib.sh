@@ -1,6 +1,8 @@
 # Helpers of the project's scripts, which source this file (it keeps to POSIX sh).
 #   wine_environment [OVERRIDE]       32-bit Wine, quiet, without the installers of Wine's .NET and
-#                                     HTML engines (and OVERRIDE, such as "wineboot.exe=d")
+#                                     HTML engines and without its USB and HID drivers, whose
+#                                     service polls for devices the whole time (and OVERRIDE, such
+#                                     as "wineboot.exe=d")
 #   on_display WIDTHxHEIGHT COMMAND...
 #                                     runs COMMAND (the calling script again) under a virtual X
 #                                     screen of that size, unless it runs under one of ours already
@@ -11,7 +13,7 @@
 #                                     zero bytes, the image
 
 wine_environment() {
-    export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=${1:+;$1}"
+    export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winebus.sys,wineusb.sys=d${1:+;$1}"
 }
 
 on_display() {

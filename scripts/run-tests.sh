@@ -18,9 +18,11 @@ cd "$tree"
 # for the whole run spares each the start of a new one. Its services and desktop are started
 # first, so that no test's output stays open in them. A hung Wine process fails its test after
 # 15 minutes instead of holding the whole run. Most tests wait on Wine and on the program's
-# pauses, so by default twice as many run side by side as there are cores.
+# pauses: the tests that keep a processor busy take two slots each (tests/CMakeLists.txt), and by
+# default there are three slots a core, which puts three of them beside the shipped program's runs
+# in real time.
 start='wineserver -p & ./wine-run standins/MinimalWindow.exe 0 </dev/null >/dev/null 2>&1'
-suite='ctest --output-on-failure --timeout 900 -j"${JOBS:-$(($(nproc) * 2))}" "$@"'
+suite='ctest --output-on-failure --timeout 900 -j"${JOBS:-$(($(nproc) * 3))}" "$@"'
 if [ -n "${ZR7_TESTS_KEEP:-}" ]; then
     runs=""
     for pid in $(pgrep wineserver); do

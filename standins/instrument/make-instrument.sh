@@ -3,11 +3,12 @@
 #   make-instrument.sh --base PREFIX --out OUT --program UPGRADE.exe --app ZR7KM.exe
 #       [--disk-name NAME] [--option CODE VALUE | --diskinfo-file FILE | --no-diskinfo]
 #       [--no-extract] [--no-syscab] [--no-winsxs] [--no-commit-batch] [--no-app]
-#       [--language both|short|none] [--build-folder NAME] [--commit-seconds N]
+#       [--language both|short|none] [--build-folder NAME] [--commit-seconds N] [--screen WxH]
 # OUT/prefix is a Wine prefix (linked from PREFIX, which must be finished): C: holds C:\ZR7KM with
 # the stand-in application, the retention tool files, a new COMMIT.BAT and option folders;
 # C:\WINDOWS\COMMIT.BAT is a batch that appends a line to C:\commit.log, the new one (with
 # --commit-seconds) after the write filter's commit has taken that long; C:\<build folder>.
+# With --screen the virtual desktop, the instrument's screen, has that size instead of the base's.
 # OUT/p-drive is drive P: (P:\Tenacor with ProtectedFiles). OUT/disk/NAME is the upgrade disk
 # (E:\NAME, or E: itself without --disk-name) with the program, extract.exe, both cabinets and
 # DiskInfo.txt. Prints nothing; the caller runs programs with WINEPREFIX=OUT/prefix.
@@ -18,11 +19,11 @@ usage() {
 }
 base="" out="" program="" app="" diskName="" option="1004 3.1" diskinfoFile=""
 extract=1 syscab=1 winsxs=1 commitBatch=1 withApp=1 language=none buildFolder="XPe Build B With Tenacor 3.00"
-commitSeconds=0
+commitSeconds=0 screen=""
 while [ $# -gt 0 ]; do
     case "$1" in
     --base | --out | --program | --app | --disk-name | --diskinfo-file | --language | \
-        --build-folder | --commit-seconds) [ $# -ge 2 ] || usage ;;&
+        --build-folder | --commit-seconds | --screen) [ $# -ge 2 ] || usage ;;&
     --base) base=$2; shift ;;
     --out) out=$2; shift ;;
     --program) program=$2; shift ;;
@@ -39,6 +40,7 @@ while [ $# -gt 0 ]; do
     --language) language=$2; shift ;;
     --build-folder) buildFolder=$2; shift ;;
     --commit-seconds) commitSeconds=$2; shift ;;
+    --screen) screen=$2; shift ;;
     *) usage ;;
     esac
     shift
@@ -57,6 +59,7 @@ rm -f "$prefix/wineserver"
 for f in system.reg user.reg userdef.reg .update-timestamp drive_c/windows/win.ini drive_c/windows/system.ini; do
     [ -e "$base/$f" ] && { rm -f "$prefix/$f"; cp "$base/$f" "$prefix/$f"; }
 done
+[ -z "$screen" ] || sed -i "s/^\"Default\"=\"[0-9]*x[0-9]*\"$/\"Default\"=\"$screen\"/" "$prefix/user.reg"
 c="$prefix/drive_c"
 crlf() { sed 's/$/\r/' >"$1"; }
 

@@ -9,14 +9,10 @@ includes() { grep -rhoE '^#include "[a-z]+/' "$1" | sed 's/#include "//; s/\///'
 # "includer included" for each include between two files of the folder, each named without its
 # ending; tsort reports any circle.
 within() {
-    local file
-    for file in $(find "$1" -name '*.cpp' -o -name '*.h'); do
-        grep -oE "^#include \"$1/[^\"]+\\.h\"" "$file" | sed -E "s|.*\"$1/(.*)\\.h\"|\\1|" |
-            while read -r included; do
-                local unit=${file#"$1"/}
-                [ "${unit%.*}" = "$included" ] || echo "${unit%.*} $included"
-            done
-    done
+    awk -v folder="$1" 'FNR == 1 { unit = FILENAME; sub(/^[^\/]*\//, "", unit); sub(/\.[a-z]+$/, "", unit) }
+        $0 ~ "^#include \"" folder "/" { included = $2; gsub(/"/, "", included)
+            sub(/^[^\/]*\//, "", included); sub(/\.h$/, "", included)
+            if (included != unit) print unit, included }' $(find "$1" -name '*.cpp' -o -name '*.h')
 }
 for ((i = 0; i < ${#layers[@]}; i++)); do
     folder=${layers[i]}

@@ -9,26 +9,30 @@ source "$ZR7_SOURCE/tests/e2e/lib.sh"
 source "$ZR7_SOURCE/tests/e2e/pieces.sh"
 table=${ZR7_CASES:-$ZR7_SOURCE/tests/e2e/cases}
 
-# A row begins with its name; the lines after it that begin with a blank continue it, a line that
-# begins with a bar with its next column.
-row_text() {
-    awk -v name="$1" '/^[a-z0-9-]+ [|]/ { row = $1 == name }
-        row && !/^#/ { sub(/^ +/, ""); line = line (line == "" ? "" : " ") $0 } END { print line }' \
-        "$table" | sed 's/ *| */|/g'
-}
-# A column's steps, one a line, their words separated by \037: steps end at a semicolon, words at
-# a blank, except within double quotes, which group without taking part. Nothing is expanded.
-steps_of() {
-    awk 'function end_word() { if (open) { line = line (line == "" ? "" : "\037") word } word = ""; open = 0 }
-        { for (i = 1; i <= length($0); i++) {
-            ch = substr($0, i, 1)
-            if (ch == "\"") { quoted = !quoted; open = 1 }
-            else if (!quoted && ch == ";") { end_word(); if (line != "") print line; line = "" }
-            else if (!quoted && (ch == " " || ch == "\t")) end_word()
-            else { word = word ch; open = 1 }
-        }
-        end_word(); if (line != "") print line
-        if (quoted) print "\037unbalanced" }' <<<"$1"
+# A row's steps, one a line: its column (1 the command word, 2 the set-up, 3 the pieces, 4 the
+# checks), a tab and the step's words separated by \037. A row begins with its name; the lines
+# after it that begin with a blank continue it, a line that begins with a bar with its next column.
+# Columns end at a bar, steps at a semicolon, words at a blank, except within double quotes, which
+# group without taking part. Nothing is expanded.
+row_steps() {
+    awk -v name="$1" '/^[a-z0-9-]+ [|]/ { row = $1 == name; if (row) found = 1 }
+        row && !/^#/ { text = text " " $0 }
+        function end_word() { if (open) { step = step (step == "" ? "" : "\037") word } word = ""; open = 0 }
+        function end_step() { end_word(); if (step != "" && column > 0) print column "\t" step; step = "" }
+        END {
+            if (!found) exit 1
+            sub(/^ *[a-z0-9-]+ */, "", text)
+            for (i = 1; i <= length(text); i++) {
+                ch = substr(text, i, 1)
+                if (ch == "\"") { quoted = !quoted; open = 1 }
+                else if (!quoted && ch == "|") { end_step(); column++ }
+                else if (!quoted && ch == ";") end_step()
+                else if (!quoted && (ch == " " || ch == "\t")) end_word()
+                else { word = word ch; open = 1 }
+            }
+            end_step()
+            if (quoted) print "4\t\037unbalanced"
+        }' "$table"
 }
 
 # The steps a table may name, each with a pattern for each argument, an extended regular
@@ -154,15 +158,17 @@ fault_of() { # column, the step's words
 # Reads a row into its words and its steps (setupSteps, pieceSteps, checkSteps: each step a line of
 # words separated by \037), and into faults what the harness does not know of them.
 read_row() {
-    local text column step parts
-    text=$(row_text "$1")
-    IFS='|' read -r name word setup pieces afterwards <<<"$text"
-    faults=""
-    [ "${name:-}" = "$1" ] || { faults="the table has no row $1"; return; }
-    mapfile -t words < <(steps_of "$word" | tr '\037' '\n')
-    mapfile -t setupSteps < <(steps_of "$setup")
-    mapfile -t pieceSteps < <(steps_of "$pieces")
-    mapfile -t checkSteps < <(steps_of "$afterwards")
+    local column step parts text
+    faults="" words=() setupSteps=() pieceSteps=() checkSteps=()
+    text=$(row_steps "$1") || { faults="the table has no row $1"; return; }
+    while IFS=$'\t' read -r column step; do
+        case $column in
+        1) IFS=$'\037' read -ra parts <<<"$step" && words+=("${parts[@]}") ;;
+        2) setupSteps+=("$step") ;;
+        3) pieceSteps+=("$step") ;;
+        4) checkSteps+=("$step") ;;
+        esac
+    done <<<"$text"
     for column in setup piece check; do
         local -n list=${column}Steps
         for step in "${list[@]}"; do

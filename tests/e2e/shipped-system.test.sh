@@ -2,9 +2,10 @@
 # The suite's one real-time run of the shipped system road, photographed into a contact sheet as
 # make demo does it: a frame per status line, each with its caption in the title bar; the run
 # takes no less than its fixed pauses and leaves the instrument upgraded and restarted.
-# Other tests' desktops would cover this one on the suite's X screen: it takes a screen of its own.
+# Other tests' desktops would cover this one on the suite's X screen: it takes a screen of its own,
+# the instrument's of 800x600.
 source "$ZR7_SOURCE/scripts/lib.sh"
-on_display 1280x1024 bash "$0" "$@"
+on_display 800x600 bash "$0" "$@"
 source "$ZR7_SOURCE/tests/e2e/lib.sh"
 source "$ZR7_SOURCE/tests/e2e/pieces.sh"
 source "$ZR7_SOURCE/scripts/photographed-run.sh"
@@ -16,7 +17,7 @@ asked=$(transcript_sleeps - pause <<<"$road")
 expected=$(awk '$1 == "caption" { sub(/^caption /, ""); caption = $0 } $1 == "status" { print caption }' \
     <<<"$road")
 
-lay --option 1004 3.1 || exit 1
+lay --option 1004 3.1 --screen 800x600 || exit 1
 cp "$ZR7_SHIPPED/ZR7KMUpgrade.exe" "$d/"
 frames="$work/frames"
 photographer="$ZR7_BUILD/tools/Photographer.exe" c="$c" WINEPREFIX="$inst/prefix" \

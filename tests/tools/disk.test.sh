@@ -7,7 +7,7 @@ zr7disk() {
     "$ZR7_WINE_RUN" "$ZR7_BUILD/bin/ZR7Disk.exe" "$@" </dev/null | tr -d '\r'
     return "${PIPESTATUS[0]}"
 }
-for size in 131071 131073 131136; do
+for size in 131071 131136; do
     head -c $size /dev/zero >raw.bin
     echo old >SLAVE.BIN
     zr7disk wrap raw.bin SLAVE.BIN >/dev/null
@@ -19,7 +19,7 @@ zr7disk wrap raw.bin SLAVE.BIN >/dev/null
 check '[ "$(stat -c %s SLAVE.BIN)" = 131136 ] && [ ! -e SLAVE.BIN.tmp ]' "wrap did not write a whole image"
 out=$(zr7disk check none.bin)
 check 'grep -qxF "refused: the upgrade program would log \"1. Could not open the image file.\"" <<<"$out"' "check: $out"
-for usage in "" "wrap one" "check" "plan" "verify x" "check a b"; do
+for usage in "" "wrap one" "verify x"; do
     zr7disk $usage >/dev/null
     code=$?
     check '[ $code = 2 ]' "usage \"$usage\" ended with $code"
