@@ -1,7 +1,8 @@
 # End-to-end harness, sourced by case.sh (the rows of `cases`) and by the scripts that need an
 # instrument of their own; needs the CTest environment (ZR7_SOURCE, ZR7_BUILD, ZR7_SHIPPED...).
-#   lay [make-instrument.sh options]    fresh instrument: $c is drive C:, $p drive P:, $d the
-#                                       upgrade disk folder, which the program sees as $e
+#   lay [make-instrument.sh options]    fresh instrument with the screen of 800x600: $c is drive
+#                                       C:, $p drive P:, $d the upgrade disk folder, which the
+#                                       program sees as $e
 #   board [SETTING VALUE]...            ZRSlaveDriver.dll in C:\ZR7KM with its settings (and
 #   board_without_outport [...]         one that lacks OutPort)
 #   tool [SETTING VALUE]...             the disk's extract.exe a tool that fails as they say
@@ -27,7 +28,8 @@ lay() {
     for ((i = 1; i < $#; i++)); do [ "${!i}" = --disk-name ] && j=$((i + 1)) && diskName=${!j}; done
     e="E:\\${diskName:+$diskName\\}" d="$inst/disk${diskName:+/$diskName}"
     # The write filter's commit takes seconds, far longer than the test build's pause after it.
-    lay_instrument "$inst" "$ZR7_WINEPREFIX" "$ZR7_BUILD/bin/ZR7KMUpgrade.exe" --commit-seconds 3 "$@"
+    lay_instrument "$inst" "$ZR7_WINEPREFIX" "$ZR7_BUILD/bin/ZR7KMUpgrade.exe" --commit-seconds 3 \
+        --screen 800x600 "$@"
 }
 
 # A file of the upgrade disk as the program's command lines name it: quoted where it has a blank.

@@ -17,7 +17,7 @@ asked=$(transcript_sleeps - pause <<<"$road")
 expected=$(awk '$1 == "caption" { sub(/^caption /, ""); caption = $0 } $1 == "status" { print caption }' \
     <<<"$road")
 
-lay --option 1004 3.1 --screen 800x600 || exit 1
+lay --option 1004 3.1 || exit 1
 cp "$ZR7_SHIPPED/ZR7KMUpgrade.exe" "$d/"
 frames="$work/frames"
 photographer="$ZR7_BUILD/tools/Photographer.exe" c="$c" WINEPREFIX="$inst/prefix" \
