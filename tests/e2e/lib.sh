@@ -10,6 +10,7 @@
 #   run_upgrade [WORD] / run_shipped [WORD]   the test build (transcript in $transcript) or the
 #                                       shipped program (real time, $elapsedMs), from C:\ZR7KM
 #   check CONDITION MESSAGE, want EXPECTED SEEN WHAT / finish   collect failures, exit 1 if any
+#   says                                each line of standard input must stand whole in $out
 set -u
 source "$ZR7_SOURCE/standins/instrument/instrument.sh"
 failures=0
@@ -54,10 +55,19 @@ image() {
     case $1 in
     raw) cp "$image" "$d/SLAVE.BIN" ;;
     headered) headered_image "$image" >"$d/SLAVE.BIN" ;;
-    wrapped) (cd "$work" && WINEPREFIX="$inst/prefix" wine "$ZR7_BUILD/bin/ZR7Disk.exe" wrap \
-        "Z:$image" "Z:$d/SLAVE.BIN" >/dev/null) ;;
+    wrapped) zr7disk wrap "Z:$image" "Z:$d/SLAVE.BIN" >/dev/null ;;
     *) return 1 ;;
     esac
+}
+# ZR7Disk, its output as the host reads it (no CR) and its exit status: in the instrument's prefix
+# once one is laid, else in the tree's; names beyond ASCII reach it in the locale's code page.
+zr7disk() {
+    if [ -d "$inst/prefix" ]; then
+        LC_ALL=C.UTF-8 WINEPREFIX="$inst/prefix" wine "$ZR7_BUILD/bin/ZR7Disk.exe" "$@"
+    else
+        LC_ALL=C.UTF-8 "$ZR7_WINE_RUN" "$ZR7_BUILD/bin/ZR7Disk.exe" "$@"
+    fi </dev/null | tr -d '\r'
+    return "${PIPESTATUS[0]}"
 }
 put_byte() { printf "$(printf '\\%03o' "$3")" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none; }
 
@@ -89,6 +99,11 @@ ram_byte() { od -An -tx1 -j "$1" -N1 "$c/ZR7KM/board-commonram.bin" | tr -d ' ';
 build_folder() { (cd "$c" && ls -d XPe*); }
 check() { eval "$1" || { echo "FAIL: $2" && failures=$((failures + 1)); }; }
 want() { [ "$1" = "$2" ] || { echo "FAIL: $3: \"$2\", not \"$1\"" && failures=$((failures + 1)); }; }
+says() { # $out is shown when a line does not stand in it
+    local failed=$failures line
+    while IFS= read -r line; do check 'grep -qxF -- "$line" <<<"$out"' "\"$line\" missing"; done
+    [ "$failures" = "$failed" ] || printf '%s\n' "$out" | sed 's/^/    /'
+}
 finish() {
     [ "$failures" -eq 0 ] && echo passed && exit 0
     echo "$failures check(s) failed" && exit 1

@@ -3,10 +3,6 @@
 # to the board), check gives the line the program would log, and a usage error ends with 2.
 source "$ZR7_SOURCE/tests/e2e/lib.sh"
 cd "$work" || exit 1
-zr7disk() {
-    "$ZR7_WINE_RUN" "$ZR7_BUILD/bin/ZR7Disk.exe" "$@" </dev/null | tr -d '\r'
-    return "${PIPESTATUS[0]}"
-}
 for size in 131071 131136; do
     head -c $size /dev/zero >raw.bin
     echo old >SLAVE.BIN

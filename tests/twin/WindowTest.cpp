@@ -104,8 +104,6 @@ TEST(TWin, OwnedFontsAreDeletedBorrowedFontsNever) {
     DeleteObject(borrowed);
 }
 
-// The title bar's buttons show the system's own glyphs (Marlett): minimise a bar at the foot of
-// its button, close an X. With a host font in Marlett's place they show the characters 0 and r.
 TEST(WindowProc, PaintsAreValidatedAndAltOpensNoMenu) {
     Recorder window;
     window.SetRect(300, 300, 300, 200);
