@@ -137,6 +137,12 @@ bool ReadTables(FILE* file, std::vector<CabinetFile>& files, std::string& fault)
             fault = "the name of " + entryName + " runs past its end";
             return false;
         }
+        // The cabinet tool writes such a name where it leads, or the cabinet is no cabinet to it.
+        if (!StaysInside(listed.name)) {
+            fault = listed.name.empty() ? entryName + " has no name"
+                                        : listed.name + " lands outside the destination folder";
+            return false;
+        }
         listed.size = U32(entry);
         const uint32_t start = U32(entry + 4);
         const unsigned folder = U16(entry + 8);
@@ -154,6 +160,19 @@ bool ReadTables(FILE* file, std::vector<CabinetFile>& files, std::string& fault)
     return true;
 }
 } // namespace
+
+bool StaysInside(const std::string& name) {
+    if (name.empty() || name[0] == '\\' || name[0] == '/' || name.find(':') != std::string::npos)
+        return false;
+    for (size_t start = 0;;) {
+        const size_t end = name.find_first_of("\\/", start);
+        if (name.compare(start, end - start, "..") == 0)
+            return false;
+        if (end == std::string::npos)
+            return true;
+        start = end + 1;
+    }
+}
 
 bool ReadCabinet(const char* path, std::vector<CabinetFile>& files, std::string& fault) {
     files.clear();

@@ -47,7 +47,7 @@ for step in stale_marker batch_in_the_way magic; do known setup $step; done
 for step in board board_without_outport; do known setup $step @board_settings; done
 known setup seams "$count" "$count" "$count" "$count"
 known setup lay @lay_options
-known setup archive 'text'
+known setup archive 'text|nameless|climbing'
 known setup build_folders '.+' '*.+'
 known setup tool @tool_settings
 known setup cut_when 'C|P' '[^/\\]+' "$count"
@@ -62,7 +62,9 @@ known piece logged '.+'
 known piece finalwait "?$count"
 known piece report '*[1-7]'
 known piece result '0x[0-9a-f]{2}'
-for check in plan committed uncommitted noboard rerun closed_after_clearing; do known check $check; done
+known check plan '*.+'
+known check nowhere '[^/\\]+'
+for check in committed uncommitted noboard rerun closed_after_clearing; do known check $check; done
 for check in shown received handshake taken ports; do known check $check "$count"; done
 for check in flip shorten; do known check $check "$path" "$count"; done
 known check label '[0-9]+\.[0-9]{2}|XPe Build .+'
@@ -195,7 +197,15 @@ seams() { # memory bytes, total and available; MiB free and in all on C:, on E: 
     export ZR7_MEMORY="$1 $2" ZR7_DISK_C="256 4096 $3 $4" ZR7_DISK_{E,P}="256 4096 100000 200000"
 }
 stale_marker() { echo stale >"$c/ZR7KM/DesistTenacor.txt"; }
-archive() { echo "not a cabinet" >"$d/ZR7KMSYS1.cab"; } # text
+archive() { # text; nameless: the last file without a name; climbing: one file, two folders up
+    local cab="$d/ZR7KMSYS1.cab"
+    case $1 in
+    text) echo "not a cabinet" >"$cab" ;;
+    nameless) perl -0777 -pi -e 's/COMMIT\.BAT\0/\0OMMIT.BAT\0/' "$cab" ;;
+    climbing) mkdir -p "$work/aa/aa/WINDOWS" && echo evil >"$work/aa/aa/WINDOWS/evil.txt" &&
+        (cd "$work" && gcab -c "$cab" aa/aa/WINDOWS/evil.txt) && perl -0777 -pi -e 's/aa\\aa\\/..\\..\\/' "$cab" ;;
+    esac
+}
 batch_in_the_way() { rm "$c/windows/COMMIT.BAT" && mkdir "$c/windows/COMMIT.BAT"; }
 build_folders() { for f in "$@"; do mkdir "$c/XPe Build $f" && echo b >"$c/XPe Build $f/b.txt"; done; }
 magic() { put_byte "$d/SLAVE.BIN" 0 0xE3 && put_byte "$d/SLAVE.BIN" 1 0xE3; }
@@ -239,6 +249,7 @@ marker() { # empty, or none
 }
 languages() { want "$1" "$(ls "$c/ZR7KM" | grep -c ZR7Engli.mls)/$(cat "$c/ZR7KM/ZR7English.mls")" "short name/long name's file"; }
 left() { want "$3" "$(stat -c %s "$(drive "$1")/$2")" "bytes of $2 the tool left"; } # P or C, file
+nowhere() { want "" "$(find "$c" "$p" -name "$1")" "files named $1 on C: or P:"; }
 folders() { want "$(printf 'XPe Build %s\n' "$@")" "$(build_folder)" "build folders"; }
 waiting_batch() { want "$1" "$([ -f "$c/ZR7KM/COMMIT.BAT" ] && echo kept || echo gone)" "the waiting batch"; }
 abort_flag() { want "$1" "$(ram_byte 6)" "the abort flag in the common RAM"; }
@@ -308,9 +319,10 @@ pristine() { # syncup posted; "retry": the program wrote only the retry order an
 }
 
 # The disk tool's plan of the same disk, taken before the run, must name the children the run
-# started, its result and its log line.
+# started, its result and its log line, and print the lines given.
 plan() {
-    local planned recorded message logLine
+    local planned recorded message logLine out
+    out=$(<"$work/plan.txt") && { [ $# = 0 ] || says < <(printf "%s\n" "$@"); }
     planned=$(sed -n 's/^[a-z]*: runs //p' "$work/plan.txt")
     recorded=$(sed -n 's/^child //p' "$transcript" | grep -vx ZR7KM.exe)
     check '[ "$planned" = "$recorded" ]' "plan: children $planned, the run started $recorded"
@@ -326,7 +338,7 @@ plan() {
 }
 
 run_steps setupSteps stop || { echo "FAIL: a set-up step failed"; exit 1; }
-if printf '%s\n' "${checkSteps[@]}" | grep -qx plan; then
+if printf '%s\n' "${checkSteps[@]}" | grep -qE $'^plan(\037|$)'; then
     zr7disk plan "${e%\\}" "${words[@]:-}" >"$work/plan.txt"
     planExit=$?
 fi

@@ -93,4 +93,25 @@ TEST(Cabinet, WholeByWhatItDeclares) {
                             {0x2A21, 0, false, 20, 4, 8, 1}, made, fault))
         << fault;
     EXPECT_EQ(Listing(MadeCabinet("reserved.cab")), listed + "big.bin 40000; ");
+    // Names that the cabinet tool would write outside its destination, or not at all; the
+    // system's cabinet library writes them as given.
+    const struct {
+        const char* name;
+        std::string listing;
+    } names[] = {
+        {"", "file entry 2 of 2 has no name"},
+        {"..\\..\\WINDOWS\\evil.txt", "..\\..\\WINDOWS\\evil.txt lands outside the destination folder"},
+        {"sub\\..", "sub\\.. lands outside the destination folder"},
+        {"\\WINDOWS\\x", "\\WINDOWS\\x lands outside the destination folder"},
+        {"C:\\WINDOWS\\x", "C:\\WINDOWS\\x lands outside the destination folder"},
+        {"x.txt:hidden", "x.txt:hidden lands outside the destination folder"},
+        {"..x\\.\\y..", "a.txt 3; ..x\\.\\y.. 40000; "},
+    };
+    for (const auto& n : names) {
+        ASSERT_TRUE(PackCabinet(made + "named.cab",
+                                {{made + "files\\a.txt", "a.txt"}, {made + "big.bin", n.name}},
+                                {0x2A21, 0, false}, made, fault))
+            << fault;
+        EXPECT_EQ(Listing(MadeCabinet("named.cab")), n.listing) << n.name;
+    }
 }

@@ -9,6 +9,8 @@
 
 #include <cstdlib>
 
+#include "upgrade/Cabinet.h"
+
 namespace {
 // What one unpacking needs in the library's notifications.
 struct Unpacking {
@@ -25,27 +27,12 @@ FNWRITE(Write) { return static_cast<UINT>(_write(static_cast<int>(hf), pv, cb));
 FNCLOSE(Close) { return _close(static_cast<int>(hf)); }
 FNSEEK(Seek) { return _lseek(static_cast<int>(hf), dist, seektype); }
 
-// A name stays inside the folder when it is relative and none of its parts leads up.
-bool Inside(const std::string& name) {
-    if (name.empty() || name[0] == '\\' || name[0] == '/' || name.find(':') != std::string::npos)
-        return false;
-    size_t start = 0;
-    for (;;) {
-        const size_t end = name.find_first_of("\\/", start);
-        if (name.compare(start, end - start, "..") == 0)
-            return false;
-        if (end == std::string::npos)
-            return true;
-        start = end + 1;
-    }
-}
-
 FNFDINOTIFY(Notify) {
     Unpacking& unpacking = *static_cast<Unpacking*>(pfdin->pv);
     switch (fdint) {
     case fdintCOPY_FILE: {
         const std::string name = pfdin->psz1;
-        if (!Inside(name)) {
+        if (!StaysInside(name)) {
             unpacking.outside = name;
             return -1;
         }
