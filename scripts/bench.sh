@@ -5,7 +5,8 @@
 # board: the emulation). The pauses come from the test build's transcript of the same road; for
 # the slave road the download's own sleeps, which the transcript does not list, are added. CPU
 # time and peak memory are those of the program's own process as GNU time sees it (children and
-# the wineserver not included). Then the slave block transfer against its floor (bench-slave.sh).
+# the wineserver not included). Then the slave block transfer against its floor (bench-slave.sh),
+# and ZR7Disk make beside gcab (bench-make.sh).
 #   bench.sh BUILD
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -66,3 +67,4 @@ echo "Every program runs in Wine's virtual desktop of 800x600, the instrument's 
 road "system road (EWF installation with the commit)" MASTER
 road "slave road without the board (the emulation, to the report)" SLAVE
 "$top/scripts/bench-slave.sh" "$build"
+"$top/scripts/bench-make.sh" "$build"
