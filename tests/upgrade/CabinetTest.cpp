@@ -100,7 +100,8 @@ TEST(Cabinet, WholeByWhatItDeclares) {
         std::string listing;
     } names[] = {
         {"", "file entry 2 of 2 has no name"},
-        {"..\\..\\WINDOWS\\evil.txt", "..\\..\\WINDOWS\\evil.txt lands outside the destination folder"},
+        {"..\\..\\WINDOWS\\evil.txt",
+         "..\\..\\WINDOWS\\evil.txt lands outside the destination folder"},
         {"sub\\..", "sub\\.. lands outside the destination folder"},
         {"\\WINDOWS\\x", "\\WINDOWS\\x lands outside the destination folder"},
         {"C:\\WINDOWS\\x", "C:\\WINDOWS\\x lands outside the destination folder"},
