@@ -37,6 +37,7 @@ SLAVE.BIN: image of 131072 bytes behind a 64-byte header; magic E3 E3 (valid); C
 plan it on the instrument: ZR7Disk plan $(z one)
 EOF
 check 'cmp -s raw.bin <(tail -c +65 one/SLAVE.BIN)' "SLAVE.BIN does not hold the raw image"
+check 'cabextract -q -d read one/ZR7KMSYS1.cab && diff -r a read' "an independent reader finds other files"
 sleep 2 # a date from the clock would show
 make_disk two b 1004 3.25 >/dev/null
 want "$(ls one)" "$(ls two)" "files of the second disk"
@@ -91,10 +92,10 @@ refused: --option VALUE 1e999: beyond single precision, which the program reads 
 nothing written: 2 faults
 EOF
 
-# diff: the same disks; another file byte, code, value, image byte and tool; another date only;
-# a disk that cannot be read.
+# diff: the same disks; a file added, another file byte, code, value, image byte and tool; another
+# date only; a disk that cannot be read.
 make_disk four a 1004 3.25 --date 2024-02-29 >/dev/null
-cp -r a c && echo "file ZR7KMSYS.DLL" >c/ZR7KMSYS.dll
+cp -r a c && echo "file ZR7KMSYS.DLL" >c/ZR7KMSYS.dll && echo new >c/sub/new.txt
 put_byte raw.bin 70000 $(($(od -An -tu1 -j 70000 -N1 raw.bin) ^ 1))
 use=$(z one/ZR7KMUpgrade.exe) make_disk three c 0 3.5 >/dev/null
 cp -r one cut && truncate -s 100 cut/ZR7KMSYS1.cab
@@ -108,7 +109,8 @@ differs 1 one three <<EOF
 DiskInfo.txt: option code 1004, value 3.25 -> option code 0, value 3.5
     installation: EWF into P:/Tenacor -> MASTER into c:/ZR7KM
     build folder label: 3.25 before the extraction -> none before the extraction
-ZR7KMSYS1.cab: 0 added, 0 removed, 1 changed, 3 the same
+ZR7KMSYS1.cab: 1 added, 0 removed, 1 changed, 3 the same
+    added sub\\new.txt (4 bytes)
     changed ZR7KMSYS.dll: 18 bytes, first other byte at offset 14
 SLAVE.BIN: CRC-32 0x$crc -> CRC-32 0x$(crc <raw.bin), 1 byte differs, in 1 of 512 blocks of 256
 extract.exe: other bytes, $(stat -c %s $extrac32) -> $(stat -c %s one/ZR7KMUpgrade.exe) bytes
