@@ -169,13 +169,18 @@ read_row() {
     done
     faults=${faults%$'\n'}
 }
-run_steps() { # array name [stop]: runs each step of it; with stop, none after one that fails
+# Runs each step of an array; with stop, none after one that fails. A step that breaks off (an
+# expansion error in it abandons the whole line that called run_steps, and bash goes on with the
+# next) leaves its name in broken.
+run_steps() { # array name [stop]
     local -n list=$1
     local step parts
     for step in "${list[@]}"; do
         IFS=$'\037' read -ra parts <<<"$step"
-        "${parts[@]}" || [ "${2:-}" != stop ] || return 1
+        broken=${parts[0]}
+        "${parts[@]}" || [ "${2:-}" != stop ] || { broken="" && return 1; }
     done
+    broken=""
 }
 
 read_row "$1"
@@ -212,13 +217,16 @@ magic() { put_byte "$d/SLAVE.BIN" 0 0xE3 && put_byte "$d/SLAVE.BIN" 1 0xE3; }
 flip() { local file=$(on_host "$1") && put_byte "$file" "$2" $(($(od -An -tu1 -j "$2" -N1 "$file") ^ 1)); }
 drive() { [ "$1" = P ] && echo "$p/Tenacor" || echo "$c/ZR7KM"; } # where each installation puts its files
 cut_when() { cutAt="$(drive "$1")/$2" cutBytes=$3; } # P or C, a file, its bytes then
-made_disk() { # option code and value: a disk made anew by ZR7Disk make, with system files in sub-folders
-    local from="$work/made-system" made="$inst/made-disk"
+made_disk() { # option code and value: a disk made anew by ZR7Disk make, with system files in
+    # sub-folders, and WinSxS.cab where the code extracts it
+    local from="$work/made-system" made="$inst/made-disk" sxs=()
     mkdir -p "$from/sub/deeper" && cp "$c/ZR7KM/COMMIT.BAT" "$from/" &&
-        for f in ZR7KMSYS.dll ZR7KMSYS.ini sub/deeper/c.ini; do echo "made $f" >"$from/$f"; done &&
-        zr7disk make "Z:$made" --system "Z:$from" --option "$1" "$2" --program "Z:$d/ZR7KMUpgrade.exe" \
-            --tool Z:/usr/lib/i386-linux-gnu/wine/i386-windows/extrac32.exe >/dev/null &&
-        rm -rf "$d" && mv "$made" "$d"
+        for f in ZR7KMSYS.dll ZR7KMSYS.ini sub/deeper/c.ini; do echo "made $f" >"$from/$f"; done
+    [ "$1" -lt 1000 ] || [ "$1" -gt 1003 ] || { sxs=(--winsxs "Z:$work/made-sxs") &&
+        mkdir -p "$work/made-sxs" && echo "made manifest" >"$work/made-sxs/ZR7SxS.manifest"; }
+    zr7disk make "Z:$made" --system "Z:$from" "${sxs[@]}" --option "$1" "$2" \
+        --program "Z:$d/ZR7KMUpgrade.exe" --tool Z:/usr/lib/i386-linux-gnu/wine/i386-windows/extrac32.exe \
+        >/dev/null && rm -rf "$d" && mv "$made" "$d"
 }
 
 # What the run leaves behind: each check compares what it must be with what it is (want).
@@ -338,6 +346,7 @@ plan() {
 }
 
 run_steps setupSteps stop || { echo "FAIL: a set-up step failed"; exit 1; }
+[ -z "$broken" ] || { echo "FAIL: the set-up step $broken broke off"; exit 1; }
 if printf '%s\n' "${checkSteps[@]}" | grep -qE $'^plan(\037|$)'; then
     zr7disk plan "${e%\\}" "${words[@]:-}" >"$work/plan.txt"
     planExit=$?
@@ -354,6 +363,7 @@ if ! diff -u <(opening; run_steps pieceSteps; $app) <(grep -Ev "$keep" "$transcr
     failures=$((failures + 1))
 fi
 run_steps checkSteps
+check '[ -z "$broken" ]' "the check $broken broke off, and those after it did not run"
 [ "$app" = noapp ] || restarted
 check '[ "$exitCode" = 0 ]' "exit code $exitCode"
 finish

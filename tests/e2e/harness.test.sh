@@ -1,6 +1,7 @@
 #!/bin/bash
 # The harness runs no row whose steps it does not know: a misspelled check, a state a check does
-# not know and a stray shell command each fail their row, naming it, before anything is laid.
+# not know and a stray shell command each fail their row, naming it, before anything is laid; a
+# step that breaks off fails its row too.
 source "$ZR7_SOURCE/tests/e2e/lib.sh"
 export ZR7_CASES="$work/cases"
 cat >"$ZR7_CASES" <<'ROWS'
@@ -9,6 +10,7 @@ unknown-state | -nocommit | lay | ok | into P; option DXF kep
 shell-text | | lay; rm -rf "$c" | ok |
 unknown-option | SLAVE | lay --no-extrakt | slave |
 unknown-memory | SLAVE | lay; board memory flash | slave |
+broken | | lay --no-app; flip E:/none.bin 5 | ok |
 ROWS
 while read -r row said; do
     out=$(bash "$ZR7_SOURCE/tests/e2e/case.sh" "$row" 2>&1)
@@ -21,4 +23,6 @@ unknown-option lay: "--no-extrakt" is no option of lay
 unknown-memory board: memory is section, virtual or data
 FAULTS
 check '[ ! -d "$inst" ]' "an instrument was laid for a row the harness does not know"
+out=$(bash "$ZR7_SOURCE/tests/e2e/case.sh" broken 2>&1)
+check '[ $? = 1 ] && grep -qx "FAIL: the set-up step flip broke off" <<<"$out"' "the row broken: $out"
 finish
