@@ -137,7 +137,8 @@ bool ReadTables(FILE* file, std::vector<CabinetFile>& files, std::string& fault)
             fault = "the name of " + entryName + " runs past its end";
             return false;
         }
-        // The cabinet tool writes such a name where it leads, or the cabinet is no cabinet to it.
+        // The cabinet tool writes such a file where its name leads, and the check after the
+        // extraction would find it there all the same; a file without a name is no file.
         if (!StaysInside(listed.name)) {
             fault = listed.name.empty() ? entryName + " has no name"
                                         : listed.name + " lands outside the destination folder";
