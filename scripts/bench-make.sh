@@ -14,7 +14,6 @@ source "$top/standins/instrument/instrument.sh"
 bench="$build/bench"
 inst="$bench/make-instrument"
 work="$bench/make"
-extract=/usr/lib/i386-linux-gnu/wine/i386-windows/extrac32.exe
 
 rm -rf "$work" && mkdir -p "$work/system/text" "$work/system/random"
 for i in $(seq -w 1 20); do
@@ -32,8 +31,9 @@ seconds() { # command...: its wall time in seconds
 echo
 echo "Making a disk of $(du -sm "$work/system" | cut -f1) MB in 40 files (half text, half random):"
 gcab=$(cd "$work/system" && seconds gcab -cz "$work/gcab.cab" $(find . -type f | sort))
-made=$(seconds env WINEPREFIX="$inst/prefix" wine "$build/bin/ZR7Disk.exe" make "Z:$work/disk" --system "Z:$work/system" \
-    --option 1004 3.25 --program "Z:$build/bin/ZR7KMUpgrade.exe" --tool "Z:$extract" --date 2026-12-08)
+made=$(seconds env WINEPREFIX="$inst/prefix" wine "$build/bin/ZR7Disk.exe" make "Z:$work/disk" \
+    --system "Z:$work/system" --option 1004 3.25 --program "Z:$build/bin/ZR7KMUpgrade.exe" \
+    --tool "Z:$cabinetTool" --date 2026-12-08)
 switch_off "$inst/prefix"
 rm -rf "$inst/disk" && mv "$work/disk" "$inst/disk"
 run_on_instrument "$inst/prefix" /dev/null 'E:\ZR7KMUpgrade.exe' MASTER >/dev/null 2>&1 || true

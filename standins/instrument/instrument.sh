@@ -11,6 +11,9 @@
 # The application C:\ZR7KM\ZR7KM.exe records its start in C:\ZR7KM\ZR7KM.started and then runs
 # until the instrument is switched off; the functions below take the instrument's prefix.
 
+# Wine's own cabinet tool, which stands in for the instrument's extract.exe.
+cabinetTool=/usr/lib/i386-linux-gnu/wine/i386-windows/extrac32.exe
+
 lay_instrument() {
     local folder=$1 base=$2 program=$3
     shift 3

@@ -13,6 +13,7 @@
 # (E:\NAME, or E: itself without --disk-name) with the program, extract.exe, both cabinets and
 # DiskInfo.txt. Prints nothing; the caller runs programs with WINEPREFIX=OUT/prefix.
 set -euo pipefail
+source "$(dirname "$0")/instrument.sh"
 usage() {
     echo "usage: make-instrument.sh --base PREFIX --out OUT --program UPGRADE.exe --app ZR7KM.exe [options]" >&2
     exit 2
@@ -114,7 +115,7 @@ ln -s "$disk" "$prefix/dosdevices/e:"
 folder="$disk${diskName:+/$diskName}"
 mkdir -p "$folder"
 cp "$program" "$folder/ZR7KMUpgrade.exe"
-[ "$extract" = 1 ] && cp /usr/lib/i386-linux-gnu/wine/i386-windows/extrac32.exe "$folder/extract.exe"
+[ "$extract" = 1 ] && cp "$cabinetTool" "$folder/extract.exe"
 work="$out/cabwork"
 mkdir -p "$work/sys" "$work/sxs"
 for f in ZR7KMSYS.dll ZR7KMSYS.ini; do echo "system file $f" >"$work/sys/$f"; done

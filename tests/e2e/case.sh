@@ -225,8 +225,7 @@ made_disk() { # option code and value: a disk made anew by ZR7Disk make, with sy
     [ "$1" -lt 1000 ] || [ "$1" -gt 1003 ] || { sxs=(--winsxs "Z:$work/made-sxs") &&
         mkdir -p "$work/made-sxs" && echo "made manifest" >"$work/made-sxs/ZR7SxS.manifest"; }
     zr7disk make "Z:$made" --system "Z:$from" "${sxs[@]}" --option "$1" "$2" \
-        --program "Z:$d/ZR7KMUpgrade.exe" --tool Z:/usr/lib/i386-linux-gnu/wine/i386-windows/extrac32.exe \
-        >/dev/null && rm -rf "$d" && mv "$made" "$d"
+        --program "Z:$d/ZR7KMUpgrade.exe" --tool "Z:$cabinetTool" >/dev/null && rm -rf "$d" && mv "$made" "$d"
 }
 
 # What the run leaves behind: each check compares what it must be with what it is (want).
@@ -280,7 +279,7 @@ verify_as() { # word, status, lines
 }
 files_written() { find "$c" "$p" "$inst/disk" -type f -printf '%p %s %T@\n' | sort; } # the drives
 rerun() { # the run again with the disk's own tool, once the power is back
-    cp /usr/lib/i386-linux-gnu/wine/i386-windows/extrac32.exe "$d/extract.exe" && rm -f "$d/extract.ini"
+    cp "$cabinetTool" "$d/extract.exe" && rm -f "$d/extract.ini"
     cutAt="" run_upgrade "${words[@]}"
 }
 restarted() { want "command line: ZR7KM.exe,working directory: c:\ZR7KM" "$(tr -d '\r' <"$c/ZR7KM/ZR7KM.started" | paste -sd,)" "application started"; }

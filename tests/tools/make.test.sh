@@ -5,7 +5,7 @@
 source "$ZR7_SOURCE/tests/e2e/lib.sh"
 cd "$work" || exit 1
 z() { echo "Z:$work/$1" | tr / '\\'; } # a path of the work folder as Windows names it
-extrac32=/usr/lib/i386-linux-gnu/wine/i386-windows/extrac32.exe tool=Z:$extrac32
+tool=Z:$cabinetTool
 crc() { gzip -c | tail -c 8 | od -An -tx4 -N4 | tr -d ' ' | tr a-f A-F; } # CRC-32 of stdin
 written() { find "$work" -printf '%p %s %T@\n' | sort; } # every file and folder, size and time
 
@@ -16,7 +16,7 @@ for f in "${files[@]}"; do echo "file $f" >"a/$f"; done
 for ((i = ${#files[@]} - 1; i >= 0; i--)); do echo "file ${files[i]}" >"b/${files[i]}"; done
 touch -d 2011-11-11 b/* b/sub/deeper/*
 head -c 131072 /dev/urandom >raw.bin
-make_disk() { # DISK SYSTEM CODE VALUE [more arguments]; the tool's path in use, or extrac32
+make_disk() { # DISK SYSTEM CODE VALUE [more arguments]; the tool's path in use, or Wine's
     zr7disk make "$(z "$1")" --system "$(z "$2")" --option "$3" "$4" --slave "$(z raw.bin)" \
         --tool "${use:-$tool}" "${@:5}"
 }
@@ -113,7 +113,7 @@ ZR7KMSYS1.cab: 1 added, 0 removed, 1 changed, 3 the same
     added sub\\new.txt (4 bytes)
     changed ZR7KMSYS.dll: 18 bytes, first other byte at offset 14
 SLAVE.BIN: CRC-32 0x$crc -> CRC-32 0x$(crc <raw.bin), 1 byte differs, in 1 of 512 blocks of 256
-extract.exe: other bytes, $(stat -c %s $extrac32) -> $(stat -c %s one/ZR7KMUpgrade.exe) bytes
+extract.exe: other bytes, $(stat -c %s "$cabinetTool") -> $(stat -c %s one/ZR7KMUpgrade.exe) bytes
 verdict: the disks differ in DiskInfo.txt, ZR7KMSYS1.cab, SLAVE.BIN, extract.exe
 EOF
 differs 1 one four <<EOF
